@@ -1,0 +1,50 @@
+#include "QuillTest.h"
+
+#include "common/NotificationCenter.h"
+
+#include <QTest>
+
+class NotificationCenterTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  void deliversByNameAndObject() {
+    NotificationCenter center;
+    int a = 0, b = 0;
+    QStringList any;
+    const int poster = 1;
+    center.addObserver("Changed", &poster, [&](const Notification &) { ++a; });
+    center.addObserver("Changed", &b, [&](const Notification &) { ++b; });
+    center.addObserver("Changed", nullptr,
+                       [&](const Notification &n) { any << n.userInfo.value("k").toString(); });
+    center.postNotification("Changed", &poster, {{"k", "v"}});
+    center.postNotification("Other", &poster);
+    QCOMPARE(a, 1);
+    QCOMPARE(b, 0);
+    QCOMPARE(any, QStringList{"v"});
+  }
+
+  void removedObserverHearsNothing() {
+    NotificationCenter center;
+    int heard = 0;
+    int second = 0;
+    // The first observer removes the second while the post is being delivered.
+    center.addObserver("N", nullptr, [&](const Notification &) { center.removeObserver(second); });
+    second = center.addObserver("N", nullptr, [&](const Notification &) { ++heard; });
+    center.postNotification("N");
+    center.postNotification("N");
+    QCOMPARE(heard, 0);
+  }
+
+  void observationEndsWithItsOwner() {
+    int heard = 0;
+    {
+      NotificationObservation observation("Scoped", nullptr, [&](const Notification &) { ++heard; });
+      NotificationCenter::defaultCenter().postNotification("Scoped");
+    }
+    NotificationCenter::defaultCenter().postNotification("Scoped");
+    QCOMPARE(heard, 1);
+  }
+};
+
+QUILL_TEST(NotificationCenterTest)
+#include "NotificationCenterTest.moc"
