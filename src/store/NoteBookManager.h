@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+#include <memory>
+#include <vector>
+
+class NoteBook;
+using NoteBookPtr = std::shared_ptr<NoteBook>;
+
+// The catalogue of notebooks in shelf order (index 0 is the front of the
+// shelf), kept in "NoteBooks.plist" in the notes folder. The in-memory list is
+// the truth once loaded; the file is rewritten whole after every change.
+// Top-level keys of the file other than "notebooks" survive every save, and
+// catalogue entries that cannot be used safely (no text identifier, an
+// identifier that is not one plain folder name, or a repeated identifier) are
+// left out of the list but written back unchanged.
+// Main thread only; the shared instance is made thread-safely on first use.
+class NoteBookManager {
+public:
+  static NoteBookManager &sharedNoteBookManager();
+
+  // The notes folder, "Notes" in the library folder.
+  static QString notesFolder();
+  static QString cataloguePath();
+  // The notebook's home folder path; empty when its identifier is not one
+  // plain folder name, so such an identifier never reaches the file system.
+  static QString homeForBook(const NoteBook &book);
+
+  // (Re)loads the catalogue from the notes folder of the current home folder;
+  // forgets the editing notebook. A missing or unreadable file is an empty
+  // catalogue and is left as it is until the next save.
+  void initData();
+
+  const std::vector<NoteBookPtr> &allBook() const { return books; }
+  int count() const { return int(books.size()); }
+  NoteBookPtr bookAtIndex(int index) const;
+  NoteBookPtr bookWithIdentifier(const QString &identifier) const;
+
+  // "com.quill." + 32 hex digits of a seconds digest that no listed notebook,
+  // folder or earlier call of this process uses.
+  QString newNoteBookIdentifier() const;
+
+  // Lists a new notebook at the front (named "note%i" when its name is empty)
+  // or keeps a listed one in place; either way stores its info file and the
+  // catalogue. False for a notebook without a usable identifier, another
+  // notebook object with a listed identifier, or a failed write.
+  bool addNoteBook(const NoteBookPtr &book);
+  // Deletes a listed notebook's folder and drops it from the catalogue.
+  void removeBook(const NoteBookPtr &book);
+  void removeBookAtIndex(int index);
+  void moveBookFromIndex(int from, int to);
+  // Writes the catalogue atomically; false when it could not be written.
+  bool doSave();
+
+  // The notebook open in the page editor; kept even after it is removed.
+  NoteBookPtr editingNote() const { return editing; }
+  void setEditingNote(const NoteBookPtr &book) { editing = book; }
+
+  // Top-level entries of the catalogue file other than "notebooks".
+  const QVariantMap &noteInfo() const { return otherEntries; }
+
+  NoteBookManager(const NoteBookManager &) = delete;
+  NoteBookManager &operator=(const NoteBookManager &) = delete;
+
+private:
+  NoteBookManager();
+  ~NoteBookManager();
+  int indexOf(const NoteBook *book) const;
+
+  QVariantMap otherEntries;
+  QVariantList keptEntries;
+  std::vector<NoteBookPtr> books;
+  NoteBookPtr editing;
+};
