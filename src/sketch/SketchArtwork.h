@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+// The artwork of the drawing tools' panels and the rewind dial ("size_btn",
+// "hour_hand", ...): "<name>.png" from the resource folder when present,
+// otherwise drawn here at the size the layout expects.
+namespace SketchArtwork {
+QPixmap picture(const QString &name);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ToolTouch.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <functional>
+
+class QEvent;
+
+// Turns the platform's input events into ToolTouch samples, so tools never see
+// Qt events: QTouchEvent (one sample per changed point; stationary points are
+// left out), QMouseEvent and QGraphicsSceneMouseEvent of the left button, and
+// QTabletEvent. The mouse and the tablet pen are one finger (kPointerId); mouse
+// events that the system synthesized from touches are ignored, as the touches
+// themselves arrive. Tap counts: a down within the double-click interval and a
+// few points of the previous down counts one more tap. One adapter per input
+// surface; main thread.
+class ToolTouchAdapter {
+public:
+  // Maps a position as the event carries it into the routing item's coordinates.
+  using Mapper = std::function<QPointF(const QPointF &)>;
+
+  // The samples the event carries, empty for any other event.
+  QList<ToolTouch> translate(const QEvent *event, const Mapper &map = {});
+
+private:
+  ToolTouch pointerSample(ToolTouch::Phase phase, const QPointF &position, qreal pressure);
+  int tapCountFor(const QPointF &position);
+
+  bool m_pointerDown = false;
+  QPointF m_pointerLast;
+  QPointF m_lastDownPosition;
+  QElapsedTimer m_lastDown;
+  int m_tapCount = 0;
+};
