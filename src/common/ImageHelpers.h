@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QImage;
+class QString;
+
+// The picture made to fit a square of side longestSide points (a picture's
+// points are its pixels over its devicePixelRatio): unchanged when it fits
+// already, else scaled down keeping its aspect, drawn at the picture's own
+// scale on a transparent canvas. A null picture for a side of zero or less.
+QImage scaleImageToSize(const QImage &image, qreal longestSide);
+
+// The artwork picture called name in the resource folder: "<name>@2x.png"
+// (scale 2) when there is one, else "<name>.png", else the file itself when
+// name has a suffix. A null picture, logged once per name, when none exists.
+QImage artworkImage(const QString &name);

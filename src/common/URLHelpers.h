@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+// Query-string building for requests, signed and plain.
+
+// The text before the first "?" (the whole text when there is none).
+QString URLStringWithoutQuery(const QString &url);
+
+// "key=value" pairs of every entry whose value is a text, key and value both
+// urlEncoded, joined with "&" in the map's (key) order; other values are left out.
+QString URLParamstringWithDictionary(const QVariantMap &parameters);
+
+// Appends the "key=value" pairs (joined with "&") to url as its query: after
+// "?" when url has none yet, else after "&". Keys are taken as they are; in
+// values "?" becomes "%3F" and "=" becomes "%3D". An empty map leaves url as it is.
+QString stringByAddingQueryDictionary(const QString &url, const QVariantMap &query);
