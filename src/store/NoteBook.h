@@ -96,6 +96,8 @@ public:
 
 private:
   QVariantMap &mutableInfo();
+  // The background when it is one plain file name (it may hold "%i").
+  QString usableBackground() const;
   QVariantList pageList() const;
   void setPageList(const QVariantList &pages);
 

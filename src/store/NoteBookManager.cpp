@@ -1,0 +1,161 @@
+#include "NoteBookManager.h"
+
+#include "NoteBook.h"
+#include "UniqueIdentifier.h"
+#include "common/DiagnosticLog.h"
+#include "common/FolderPaths.h"
+#include "common/PropertyList.h"
+#include "common/UsageAnalytics.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+const QString kNotebooks = QStringLiteral("notebooks");
+const QString kIdentifierKey = QStringLiteral("identifier_key");
+
+void recordAmount(int count) {
+  UsageAnalytics::shared().event(QStringLiteral("notebook_amount"),
+                                 {{QStringLiteral("notebookAmount"), QString::number(count)}});
+}
+} // namespace
+
+NoteBookManager &NoteBookManager::sharedNoteBookManager() {
+  static NoteBookManager manager;
+  return manager;
+}
+
+NoteBookManager::NoteBookManager() { initData(); }
+NoteBookManager::~NoteBookManager() = default;
+
+QString NoteBookManager::notesFolder() { return libraryPathWithName(QStringLiteral("Notes")); }
+
+QString NoteBookManager::cataloguePath() {
+  return notesFolder() + QLatin1String("/NoteBooks.plist");
+}
+
+QString NoteBookManager::homeForBook(const NoteBook &book) {
+  if (!isPlainFileName(book.identifier()))
+    return {};
+  return notesFolder() + QLatin1Char('/') + book.identifier();
+}
+
+void NoteBookManager::initData() {
+  books.clear();
+  keptEntries.clear();
+  editing.reset();
+  QDir().mkpath(libraryDirectory());
+  confirmFileAtPath(notesFolder(), true);
+  const QVariant file = PropertyList::read(cataloguePath());
+  otherEntries = file.toMap();
+  if (file.isValid() && file.typeId() != QMetaType::QVariantMap)
+    QUILL_LOG_ERROR("catalogue: load", "plist", 0, cataloguePath() + " is not a dictionary");
+  const QVariantList records = otherEntries.take(kNotebooks).toList();
+  QSet<QString> listed;
+  for (const QVariant &record : records) {
+    const QVariant identifier = record.toMap().value(kIdentifierKey);
+    const QString text = identifier.toString();
+    if (record.typeId() != QMetaType::QVariantMap || identifier.typeId() != QMetaType::QString ||
+        !isPlainFileName(text) || listed.contains(text)) {
+      // Kept as it is so that nothing is lost, but never used to build a path.
+      QUILL_LOG_ERROR("catalogue: entry skipped", "plist", int(keptEntries.size()),
+                      "no usable or a repeated identifier: " + text);
+      keptEntries.append(record);
+      continue;
+    }
+    listed.insert(text);
+    books.push_back(std::make_shared<NoteBook>(record.toMap()));
+  }
+}
+
+NoteBookPtr NoteBookManager::bookAtIndex(int index) const {
+  if (index < 0 || index >= count())
+    return nullptr;
+  return books[size_t(index)];
+}
+
+NoteBookPtr NoteBookManager::bookWithIdentifier(const QString &identifier) const {
+  for (const NoteBookPtr &book : books) {
+    if (book->identifier() == identifier)
+      return book;
+  }
+  return nullptr;
+}
+
+int NoteBookManager::indexOf(const NoteBook *book) const {
+  for (size_t i = 0; i < books.size(); ++i) {
+    if (books[i].get() == book)
+      return int(i);
+  }
+  return -1;
+}
+
+QString NoteBookManager::newNoteBookIdentifier() const {
+  return QStringLiteral("com.quill.") + uniqueSecondsDigest([this](const QString &digest) {
+           const QString identifier = QStringLiteral("com.quill.") + digest;
+           return bookWithIdentifier(identifier) ||
+                  QFileInfo::exists(notesFolder() + QLatin1Char('/') + identifier);
+         });
+}
+
+bool NoteBookManager::addNoteBook(const NoteBookPtr &book) {
+  if (!book || !isPlainFileName(book->identifier()))
+    return false;
+  const NoteBookPtr listed = bookWithIdentifier(book->identifier());
+  if (listed && listed != book) {
+    QUILL_LOG_ERROR("catalogue: add", "notebook", 0, "identifier already listed: " + book->identifier());
+    return false;
+  }
+  if (!listed) {
+    book->setLatestEditDate(QDateTime::currentDateTimeUtc());
+    if (book->hasName() && book->name().isEmpty())
+      book->setName(QStringLiteral("note%1").arg(count()));
+    books.insert(books.begin(), book);
+    QVariantMap attributes{{QStringLiteral("notebookName"), book->name()}};
+    if (!book->templateName().isEmpty())
+      attributes.insert(QStringLiteral("templateId"), book->templateName());
+    UsageAnalytics::shared().event(QStringLiteral("add_notebook"), attributes);
+    recordAmount(count());
+  }
+  const bool infoSaved = book->saveData();
+  return doSave() && infoSaved;
+}
+
+void NoteBookManager::removeBook(const NoteBookPtr &book) {
+  const int index = indexOf(book.get());
+  if (index < 0)
+    return;
+  const QString home = homeForBook(*book);
+  if (!home.isEmpty() && !QDir(home).removeRecursively())
+    QUILL_LOG_ERROR("catalogue: remove folder", "file", 0, home);
+  books.erase(books.begin() + index);
+  doSave();
+  UsageAnalytics::shared().event(QStringLiteral("delete_notebook"));
+  recordAmount(count());
+}
+
+void NoteBookManager::removeBookAtIndex(int index) {
+  if (const NoteBookPtr book = bookAtIndex(index))
+    removeBook(book);
+}
+
+void NoteBookManager::moveBookFromIndex(int from, int to) {
+  if (from < 0 || to < 0 || from >= count() || to >= count())
+    return;
+  NoteBookPtr book = books[size_t(from)];
+  books.erase(books.begin() + from);
+  books.insert(books.begin() + to, std::move(book));
+  doSave();
+}
+
+bool NoteBookManager::doSave() {
+  QVariantList records;
+  records.reserve(qsizetype(books.size() + keptEntries.size()));
+  for (const NoteBookPtr &book : books)
+    records.append(book->infoDictionary());
+  records.append(keptEntries);
+  QVariantMap file = otherEntries;
+  file.insert(kNotebooks, records);
+  return PropertyList::write(cataloguePath(), file);
+}
