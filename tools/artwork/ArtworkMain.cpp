@@ -1,0 +1,38 @@
+// quill_artwork: regenerates Quill's shipped pictures.
+//   quill_artwork templates [resource folder]   pages, covers, rows and both lists
+//   quill_artwork sheet <sheet.png> [resource folder]  the icon set on one sheet
+
+#include "IconSheet.h"
+#include "TemplateCatalogueWriter.h"
+
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+int usage() {
+  std::fprintf(stderr, "usage: quill_artwork templates [resources]\n"
+                       "       quill_artwork sheet <sheet.png> [resources]\n");
+  return 2;
+}
+} // namespace
+
+int main(int argc, char **argv) {
+  // Fonts need a GUI application, never a screen.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments().mid(1);
+  if (args.isEmpty())
+    return usage();
+  const QString command = args.first();
+  if (command == "templates") {
+    const QString resources = args.value(1, QUILL_RESOURCE_DIR);
+    return TemplateCatalogueWriter(resources).writeAll() ? 0 : 1;
+  }
+  if (command == "sheet" && args.size() >= 2) {
+    const QString resources = args.value(2, QUILL_RESOURCE_DIR);
+    return IconSheet::render(resources + "/artwork", args.at(1)) ? 0 : 1;
+  }
+  return usage();
+}
