@@ -7,12 +7,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutex>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QUrlQuery>
 
 namespace {
 QMutex &logMutex() {
   static QMutex mutex;
   return mutex;
 }
+constexpr int updateCheckTimeoutMs = 15000;
 } // namespace
 
 UsageAnalytics &UsageAnalytics::shared() {
@@ -42,10 +46,18 @@ void UsageAnalytics::event(const QString &name, const QVariantMap &attributes) {
   append(record);
 }
 
-void UsageAnalytics::beginEvent(const QString &name) { append({{"type", "beginEvent"}, {"name", name}}); }
-void UsageAnalytics::endEvent(const QString &name) { append({{"type", "endEvent"}, {"name", name}}); }
-void UsageAnalytics::beginLogPageView(const QString &page) { append({{"type", "beginPage"}, {"name", page}}); }
-void UsageAnalytics::endLogPageView(const QString &page) { append({{"type", "endPage"}, {"name", page}}); }
+void UsageAnalytics::beginEvent(const QString &name) {
+  append({{"type", "beginEvent"}, {"name", name}});
+}
+void UsageAnalytics::endEvent(const QString &name) {
+  append({{"type", "endEvent"}, {"name", name}});
+}
+void UsageAnalytics::beginLogPageView(const QString &page) {
+  append({{"type", "beginPage"}, {"name", page}});
+}
+void UsageAnalytics::endLogPageView(const QString &page) {
+  append({{"type", "endPage"}, {"name", page}});
+}
 
 // An append-only log: a line is either written whole or, after a crash, is the
 // one truncated last line, which readers skip.
@@ -60,5 +72,49 @@ void UsageAnalytics::append(const QVariantMap &record) {
     QUILL_LOG_ERROR("analytics: open", "file", file.error(), path + ": " + file.errorString());
     return;
   }
-  file.write(QJsonDocument(QJsonObject::fromVariantMap(line)).toJson(QJsonDocument::Compact) + '\n');
+  file.write(QJsonDocument(QJsonObject::fromVariantMap(line)).toJson(QJsonDocument::Compact) +
+             '\n');
+}
+
+void UsageAnalytics::setUpdateCheckAddress(const QUrl &address) {
+  QMutexLocker lock(&logMutex());
+  updateAddress = address;
+}
+
+bool UsageAnalytics::checkUpdate(const QString &currentVersion, UpdateAnswer answer) {
+  QUrl url;
+  QString appKey;
+  {
+    QMutexLocker lock(&logMutex());
+    url = updateAddress;
+    appKey = key;
+  }
+  if (!url.isValid() || url.host().isEmpty()) {
+    qInfo("update check: skipped, no update-check service is configured");
+    return false;
+  }
+  QUrlQuery query(url);
+  query.addQueryItem(QStringLiteral("version"), currentVersion);
+  query.addQueryItem(QStringLiteral("key"), appKey);
+  url.setQuery(query);
+  // One check a day at most: a manager of its own, gone with its reply.
+  auto *network = new QNetworkAccessManager;
+  network->setTransferTimeout(updateCheckTimeoutMs);
+  QNetworkReply *reply = network->get(QNetworkRequest(url));
+  QObject::connect(
+      reply, &QNetworkReply::finished, network, [network, reply, answer = std::move(answer)] {
+        network->deleteLater();
+        if (reply->error() != QNetworkReply::NoError) {
+          QUILL_LOG_ERROR("update check", "network", reply->error(), reply->errorString());
+          return;
+        }
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(reply->readAll(), &error);
+        if (!document.isObject()) {
+          QUILL_LOG_ERROR("update check: answer", "json", error.error, error.errorString());
+          return;
+        }
+        answer(document.object().toVariantMap());
+      });
+  return true;
 }

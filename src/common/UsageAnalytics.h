@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QVariantMap>
+#include <functional>
 
 // The usage-analytics service, kept locally: every event, page view and timed
 // event is appended as one JSON object per line to the log file (normally
 // "Library/Caches/analytics.jsonl"). Recording never fails the caller; a log
-// that cannot be written only produces a diagnostic line. Thread-safe.
+// that cannot be written only produces a diagnostic line. Thread-safe, except
+// the update check, which runs on the thread that asks (it needs an event loop).
 class UsageAnalytics {
 public:
   static UsageAnalytics &shared();
@@ -22,9 +25,20 @@ public:
   void beginLogPageView(const QString &page);
   void endLogPageView(const QString &page);
 
+  // The update check: an HTTP GET of the update service's address (with the
+  // query items "version" and "key") whose answer is a JSON object with
+  // "update" (boolean), "path" (the download page) and "version" (its name).
+  using UpdateAnswer = std::function<void(const QVariantMap &)>;
+  void setUpdateCheckAddress(const QUrl &address);
+  // Starts the check; answer runs on the asking thread with the service's
+  // dictionary. False (with a log line) when no address is set; a failed
+  // request or an answer that is not a JSON object is logged and not answered.
+  bool checkUpdate(const QString &currentVersion, UpdateAnswer answer);
+
 private:
   UsageAnalytics() = default;
   void append(const QVariantMap &record);
   QString path;
   QString key;
+  QUrl updateAddress;
 };

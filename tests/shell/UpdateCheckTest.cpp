@@ -1,0 +1,82 @@
+#include "QuillTest.h"
+
+#include "FakeHttpServer.h"
+
+#include "common/UsageAnalytics.h"
+#include "shell/UpdateSchedule.h"
+
+#include <QDateTime>
+#include <QTest>
+#include <QUrlQuery>
+
+// The once-a-day rule on single-precision stored dates, and the HTTP check
+// that answers the update dictionary.
+class UpdateCheckTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  void dayRule_data() {
+    QTest::addColumn<double>("secondsAgo"); // -1: never stored
+    QTest::addColumn<bool>("due");
+    QTest::newRow("missing date reads as 0") << -1.0 << true;
+    QTest::newRow("just checked") << 0.0 << false;
+    QTest::newRow("less than a day ago") << 86400.0 - 600 << false;
+    QTest::newRow("more than a day ago") << 86400.0 + 600 << true;
+    QTest::newRow("a year ago") << 365 * 86400.0 << true;
+  }
+  void dayRule() {
+    QFETCH(double, secondsAgo);
+    QFETCH(bool, due);
+    const double now = double(QDateTime::currentSecsSinceEpoch());
+    // As stored: rounded to single precision, about two minutes apart today.
+    const float stored = secondsAgo < 0 ? 0.0f : float(now - secondsAgo);
+    QCOMPARE(isUpdateCheckDue(stored, now), due);
+  }
+
+  void checkAsksTheServiceAndAnswersItsDictionary() {
+    // (No raw string here: moc reads the "//" of an address in one as a comment.)
+    FakeHttpServer server(
+        "{\"update\": true, \"path\": \"http://example.test/get\", \"version\": \"2.0\"}");
+    UsageAnalytics::shared().setUpdateCheckAddress(QUrl(server.address().toString() + "/check"));
+    QVariantMap answer;
+    QVERIFY(UsageAnalytics::shared().checkUpdate("1.3",
+                                                 [&](const QVariantMap &info) { answer = info; }));
+    QVERIFY(QTest::qWaitFor([&] { return !answer.isEmpty(); }, 5000));
+    QCOMPARE(answer.value("update").toBool(), true);
+    QCOMPARE(answer.value("path").toString(), QString("http://example.test/get"));
+    QCOMPARE(answer.value("version").toString(), QString("2.0"));
+    const FakeHttpServer::Request request = server.requests().value(0);
+    QCOMPARE(request.method, QByteArray("GET"));
+    const QUrl target(QString::fromUtf8(request.target));
+    QCOMPARE(target.path(), QString("/check"));
+    QCOMPARE(QUrlQuery(target).queryItemValue("version"), QString("1.3"));
+  }
+
+  void failedOrGarbledAnswerIsNotAnswered_data() {
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("status");
+    QTest::newRow("server error") << QByteArray(R"({"update": true})") << 500;
+    QTest::newRow("not JSON") << QByteArray("<html>") << 200;
+    QTest::newRow("JSON array") << QByteArray("[true]") << 200;
+  }
+  void failedOrGarbledAnswerIsNotAnswered() {
+    QFETCH(QByteArray, body);
+    QFETCH(int, status);
+    FakeHttpServer server(body, status);
+    UsageAnalytics::shared().setUpdateCheckAddress(server.address());
+    bool answered = false;
+    QVERIFY(
+        UsageAnalytics::shared().checkUpdate("1.3", [&](const QVariantMap &) { answered = true; }));
+    QVERIFY(server.waitForRequests(1));
+    QTest::qWait(100);
+    QVERIFY(!answered);
+  }
+
+  void noAddressSendsNothing() {
+    UsageAnalytics::shared().setUpdateCheckAddress(QUrl());
+    QVERIFY(!UsageAnalytics::shared().checkUpdate("1.3",
+                                                  [](const QVariantMap &) { QFAIL("answered"); }));
+  }
+};
+
+QUILL_TEST(UpdateCheckTest)
+#include "UpdateCheckTest.moc"
