@@ -1,0 +1,95 @@
+#include "BoxBlurFilter.h"
+
+#include "PixelBands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+struct Sum {
+  int c[4] = {0, 0, 0, 0};
+  void add(QRgb p, int sign) {
+    c[0] += sign * int(p & 0xff);
+    c[1] += sign * int((p >> 8) & 0xff);
+    c[2] += sign * int((p >> 16) & 0xff);
+    c[3] += sign * int(p >> 24);
+  }
+  QRgb average(int scale) const { // scale = 65536 / count
+    auto part = [&](int i) { return quint32((c[i] * scale + 32768) >> 16); };
+    return part(0) | (part(1) << 8) | (part(2) << 16) | (part(3) << 24);
+  }
+};
+
+void horizontalPass(const QImage &source, QImage &target, int radius) {
+  const PixelRows in(source);
+  const PixelRows out(target);
+  const int width = source.width();
+  const int scale = 65536 / (2 * radius + 1);
+  forEachRowBand(source.height(), [&](int first, int last) {
+    for (int y = first; y < last; ++y) {
+      const QRgb *from = in.row(y);
+      QRgb *to = out.row(y);
+      auto at = [&](int x) { return from[std::clamp(x, 0, width - 1)]; };
+      Sum sum;
+      for (int x = -radius; x <= radius; ++x)
+        sum.add(at(x), 1);
+      for (int x = 0; x < width; ++x) {
+        to[x] = sum.average(scale);
+        sum.add(at(x + radius + 1), 1);
+        sum.add(at(x - radius), -1);
+      }
+    }
+  });
+}
+
+void verticalPass(const QImage &source, QImage &target, int radius) {
+  const PixelRows in(source);
+  const PixelRows out(target);
+  const int width = source.width();
+  const int height = source.height();
+  const int scale = 65536 / (2 * radius + 1);
+  auto row = [&](int y) { return in.row(std::clamp(y, 0, height - 1)); };
+  // Tall bands, so that priming each band's sums stays small next to its rows.
+  forEachRowBand(height, [&](int first, int last) {
+    std::vector<Sum> sums(width);
+    for (int y = first - radius; y <= first + radius; ++y) {
+      const QRgb *from = row(y);
+      for (int x = 0; x < width; ++x)
+        sums[x].add(from[x], 1);
+    }
+    for (int y = first; y < last; ++y) {
+      QRgb *to = out.row(y);
+      const QRgb *entering = row(y + radius + 1);
+      const QRgb *leaving = row(y - radius);
+      for (int x = 0; x < width; ++x) {
+        to[x] = sums[x].average(scale);
+        sums[x].add(entering[x], 1);
+        sums[x].add(leaving[x], -1);
+      }
+    }
+  }, std::max(32, 8 * radius));
+}
+} // namespace
+
+std::shared_ptr<const BoxBlurFilter> BoxBlurFilter::ofSize(float size) {
+  return std::make_shared<BoxBlurFilter>(std::max(1, int(std::lround(4.0f * size))), 1);
+}
+
+std::shared_ptr<const BoxBlurFilter> BoxBlurFilter::gaussian(float sigma) {
+  // Three boxes of width w have the variance of a Gaussian when w² = 4σ² + 1.
+  const int radius = std::max(1, int(std::lround((std::sqrt(4.0f * sigma * sigma + 1.0f) - 1.0f) / 2.0f)));
+  return std::make_shared<BoxBlurFilter>(radius, 3);
+}
+
+QImage BoxBlurFilter::apply(const QImage &source) const {
+  QImage current = source;
+  QImage across = blankLike(source);
+  for (int pass = 0; pass < passes; ++pass) {
+    horizontalPass(current, across, radius);
+    QImage blurred = blankLike(source);
+    verticalPass(across, blurred, radius);
+    current = blurred;
+  }
+  return current;
+}

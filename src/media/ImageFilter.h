@@ -1,0 +1,19 @@
+#pragma once
+
+class QImage;
+struct ChannelTables;
+
+// One step of a filter chain. A filter is immutable once built, so one instance
+// may filter pictures on several threads at once.
+//
+// Pictures in and out are in the working formats (see PixelBands.h): RGB32 for
+// opaque pictures, ARGB32_Premultiplied otherwise. The output has the size of
+// the input.
+class ImageFilter {
+public:
+  virtual ~ImageFilter() = default;
+  virtual QImage apply(const QImage &source) const = 0;
+  // A filter that maps every channel on its own answers its tables, so that a
+  // chain can fuse it with its neighbours; the others answer nullptr.
+  virtual const ChannelTables *channelTables() const { return nullptr; }
+};

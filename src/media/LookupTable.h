@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <memory>
+#include <vector>
+
+// A colour lookup table read from a 512 by 512 picture in the usual 8 by 8 tile
+// layout: tile (column c, row t) holds blue slice 8t + c, and within a tile
+// red runs along x and green along y, 64 steps each. A colour maps to the
+// bilinear red/green interpolation in the two nearest blue slices, mixed
+// linearly between them.
+//
+// For speed the table keeps one 64 by 64 plane per 8-bit blue value, already
+// mixed between its two slices (4 MB), so a pixel costs four reads and three
+// mixes. Immutable; shared across threads.
+class LookupTable {
+public:
+  static constexpr int kSide = 512;
+
+  // Nothing unless image is 512 by 512.
+  static std::shared_ptr<const LookupTable> fromImage(const QImage &image);
+
+  // target = source mapped through the table (working formats, same size).
+  void apply(const QImage &source, QImage &target) const;
+
+private:
+  LookupTable() = default;
+  std::vector<quint32> planes; // [blue 0..255][green slice][red slice], 0x00rrggbb
+};
