@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QTest>
+
+#include <memory>
+
+// The window as the app has it: a 768 x 1024 scene with a plain white page,
+// shown in a view of the same size on the offscreen screen, so that clicks go
+// through the real view and scene.
+struct AlertSceneFixture {
+  std::unique_ptr<QGraphicsScene> scene;
+  std::unique_ptr<QGraphicsView> view;
+  QGraphicsRectItem *page = nullptr;
+
+  AlertSceneFixture() {
+    scene = std::make_unique<QGraphicsScene>(0, 0, 768, 1024);
+    page = scene->addRect(0, 0, 768, 1024, Qt::NoPen, Qt::white);
+    view = std::make_unique<QGraphicsView>(scene.get());
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->resize(768, 1024);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+  }
+
+  void click(const QPointF &scenePoint) {
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(scenePoint));
+  }
+};

@@ -1,0 +1,71 @@
+#include "QuillTest.h"
+
+#include "AlertSceneFixture.h"
+#include "common/QNButton.h"
+
+#include <QSignalSpy>
+
+namespace {
+QPixmap filled(const QColor &colour) {
+  QPixmap picture(40, 20);
+  picture.fill(colour);
+  return picture;
+}
+} // namespace
+
+class QNButtonTest : public QObject {
+  Q_OBJECT
+private Q_SLOTS:
+  void focusSwapsPicturesOnceEachWay() {
+    QNButton button(filled(Qt::red), filled(Qt::blue));
+    QCOMPARE(button.focused(), false);
+    QCOMPARE(button.property("com.quill.uibutton.focused"), QVariant());
+    button.setFocused(true);
+    QCOMPARE(button.property("com.quill.uibutton.focused"), QVariant(true));
+    QCOMPARE(button.normalPicture().toImage().pixelColor(0, 0), QColor(Qt::blue));
+    button.setFocused(true); // the same value changes nothing
+    QCOMPARE(button.normalPicture().toImage().pixelColor(0, 0), QColor(Qt::blue));
+    button.setFocused(false);
+    QCOMPARE(button.normalPicture().toImage().pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(button.highlightedPicture().toImage().pixelColor(0, 0), QColor(Qt::blue));
+  }
+
+  void sizeFollowsPictureUnlessSet() {
+    QPixmap retina = filled(Qt::red);
+    retina.setDevicePixelRatio(2);
+    QNButton button(retina, QPixmap());
+    QCOMPARE(button.boundingRect(), QRectF(0, 0, 20, 10));
+    button.setSize({84, 32});
+    button.setCenter({100, 100});
+    QCOMPARE(button.sceneBoundingRect(), QRectF(58, 84, 84, 32));
+  }
+
+  void clickNeedsPressAndReleaseOnTheButton() {
+    AlertSceneFixture window;
+    auto *button = new QNButton(filled(Qt::red), filled(Qt::blue));
+    button->setPos(100, 100);
+    window.scene->addItem(button);
+    QSignalSpy clicked(button, &QNButton::clicked);
+    window.click({120, 110});
+    QCOMPARE(clicked.count(), 1);
+
+    // Pressed, shown highlighted, then dragged off and released: no click.
+    const QPoint inside = window.view->mapFromScene(QPointF(120, 110));
+    const QPoint outside = window.view->mapFromScene(QPointF(300, 300));
+    QTest::mousePress(window.view->viewport(), Qt::LeftButton, {}, inside);
+    QVERIFY(button->isHighlighted());
+    QMouseEvent move(QEvent::MouseMove, outside, window.view->viewport()->mapToGlobal(outside),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(window.view->viewport(), &move);
+    QVERIFY(!button->isHighlighted());
+    QTest::mouseRelease(window.view->viewport(), Qt::LeftButton, {}, outside);
+    QCOMPARE(clicked.count(), 1);
+
+    button->setEnabled(false);
+    window.click({120, 110});
+    QCOMPARE(clicked.count(), 1);
+  }
+};
+
+QUILL_TEST(QNButtonTest)
+#include "QNButtonTest.moc"
