@@ -20,8 +20,8 @@ public:
   QColor backgroundColor() const { return m_color; }
   void setBackgroundPictures(const QPixmap &normal, const QPixmap &highlighted);
   void setTitle(const QString &title);
-  bool isSelected() const { return m_selected; }
-  void setSelected(bool selected) { m_selected = selected; }
+  bool isChosen() const { return m_chosen; }
+  void setChosen(bool chosen) { m_chosen = chosen; }
   int tag() const { return m_tag; }
   void setTag(int tag) { m_tag = tag; }
 
@@ -39,6 +39,6 @@ private:
   QPixmap m_highlighted;
   QString m_title;
   bool m_pressed = false;
-  bool m_selected = false;
+  bool m_chosen = false;
   int m_tag = 0;
 };

@@ -12,6 +12,8 @@ public:
   void touchesBegan(const QList<ToolTouch> &touches) override;
   void touchesMoved(const QList<ToolTouch> &touches) override;
   void touchesEnded(const QList<ToolTouch> &touches) override;
+  // A cancelled stroke is kept as far as it was drawn, as when the finger lifts.
+  void touchesCancelled(const QList<ToolTouch> &touches) override { touchesEnded(touches); }
 
   float strokeWidth() const { return m_strokeWidth; }
   void setStrokeWidth(float width) { m_strokeWidth = width; }

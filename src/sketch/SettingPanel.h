@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QGraphicsObject>
-#include <QPointer>
 #include <array>
 
 class PanelButton;
@@ -39,5 +38,5 @@ protected:
 private:
   QSizeF m_size;
   std::array<PanelButton *, 8> m_sizeButtons{};
-  QPointer<PanelButton> m_selectedSizeBtn;
+  PanelButton *m_selectedSizeBtn = nullptr;
 };

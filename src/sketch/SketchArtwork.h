@@ -4,8 +4,8 @@
 #include <QString>
 
 // The artwork of the drawing tools' panels and the rewind dial ("size_btn",
-// "hour_hand", ...): "<name>.png" from the resource folder when present,
-// otherwise drawn here at the size the layout expects.
+// "hour_hand", ...): "<name>@2x.png" or "<name>.png" from the resource folder
+// when present, otherwise drawn here at the size the layout expects. Cached.
 namespace SketchArtwork {
 QPixmap picture(const QString &name);
 }

@@ -52,6 +52,8 @@ public:
   QRectF clearTemps();
   std::vector<DrawPathPtr> takeTemps();
   const std::vector<DrawPathPtr> &temps() const { return m_temps; }
+  // Union of the pieces' frames.
+  QRectF tempsFrame() const { return m_tempsFrame; }
 
   // Empties the history, the pieces and the base image.
   QRectF reset();

@@ -9,14 +9,15 @@
 class StrokeSampleView : public QGraphicsObject {
   Q_OBJECT
 public:
-  enum Type { Dot = 1, Line = 2, Curve = 3 };
+  enum SampleType { Dot = 1, Line = 2, Curve = 3 };
+  enum { Type = UserType + 501 };
 
   explicit StrokeSampleView(const QRectF &frame, QGraphicsItem *parent = nullptr);
 
   QRectF boundingRect() const override;
   void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
-  int type() const override { return UserType + 501; }
+  int type() const override { return Type; }
   int sampleType() const { return m_type; }
   void setType(int type) { m_type = type; }
   float lineWidth() const { return m_lineWidth; }

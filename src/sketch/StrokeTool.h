@@ -17,7 +17,6 @@ class StrokeTool : public NoteBookTool {
 public:
   void deactivate() override;
   void cancel() override;
-  void touchesCancelled(const QList<ToolTouch> &touches) override;
 
   QColor currentColor() const { return m_currentColor; }
   virtual void setCurrentColor(const QColor &color) { m_currentColor = color; }

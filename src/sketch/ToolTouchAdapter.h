@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <functional>
+#include <optional>
 
 class QEvent;
 
@@ -25,7 +26,7 @@ public:
   QList<ToolTouch> translate(const QEvent *event, const Mapper &map = {});
 
 private:
-  ToolTouch pointerSample(ToolTouch::Phase phase, const QPointF &position, qreal pressure);
+  std::optional<ToolTouch> pointerSample(ToolTouch::Phase phase, const QPointF &position, qreal pressure);
   int tapCountFor(const QPointF &position);
 
   bool m_pointerDown = false;
