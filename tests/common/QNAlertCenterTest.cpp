@@ -1,6 +1,6 @@
 #include "QuillTest.h"
 
-#include "AlertSceneFixture.h"
+#include "SceneFixture.h"
 #include "common/QNActivityIndicator.h"
 #include "common/QNAlertCenter.h"
 #include "common/QNAlertView.h"
@@ -29,7 +29,7 @@ protected:
 // Alerts on the window's real scene, clicked through the view.
 class QNAlertCenterTest : public QObject {
   Q_OBJECT
-  std::unique_ptr<AlertSceneFixture> window;
+  std::unique_ptr<SceneFixture> window;
 
   // Shows an alert and waits until it has popped in, so clicks land where it rests.
   QPointer<QNAlertView> shown(const QString &tip, int type, QNAlertView::Action action = {}) {
@@ -41,7 +41,7 @@ class QNAlertCenterTest : public QObject {
 
 private Q_SLOTS:
   void init() {
-    window = std::make_unique<AlertSceneFixture>();
+    window = std::make_unique<SceneFixture>();
     center().setScene(window->scene.get());
   }
   void cleanup() {

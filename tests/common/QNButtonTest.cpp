@@ -1,6 +1,6 @@
 #include "QuillTest.h"
 
-#include "AlertSceneFixture.h"
+#include "SceneFixture.h"
 #include "common/QNButton.h"
 
 #include <QSignalSpy>
@@ -41,7 +41,7 @@ private Q_SLOTS:
   }
 
   void clickNeedsPressAndReleaseOnTheButton() {
-    AlertSceneFixture window;
+    SceneFixture window;
     auto *button = new QNButton(filled(Qt::red), filled(Qt::blue));
     button->setPos(100, 100);
     window.scene->addItem(button);
@@ -50,15 +50,11 @@ private Q_SLOTS:
     QCOMPARE(clicked.count(), 1);
 
     // Pressed, shown highlighted, then dragged off and released: no click.
-    const QPoint inside = window.view->mapFromScene(QPointF(120, 110));
-    const QPoint outside = window.view->mapFromScene(QPointF(300, 300));
-    QTest::mousePress(window.view->viewport(), Qt::LeftButton, {}, inside);
+    window.press({120, 110});
     QVERIFY(button->isHighlighted());
-    QMouseEvent move(QEvent::MouseMove, outside, window.view->viewport()->mapToGlobal(outside),
-                     Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(window.view->viewport(), &move);
+    window.moveTo({300, 300});
     QVERIFY(!button->isHighlighted());
-    QTest::mouseRelease(window.view->viewport(), Qt::LeftButton, {}, outside);
+    window.release({300, 300});
     QCOMPARE(clicked.count(), 1);
 
     button->setEnabled(false);
