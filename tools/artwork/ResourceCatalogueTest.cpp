@@ -4,7 +4,11 @@
 #include "common/PropertyList.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QImageReader>
 #include <QTest>
 
@@ -82,6 +86,40 @@ private Q_SLOTS:
       QVERIFY2(isPlainFileName(backgrounds.at(i)), qPrintable(backgrounds.at(i)));
       QCOMPARE(pictureSize(templatePath({}, backgrounds.at(i))), QSize(1514, 1900));
       QVERIFY2(!pictureSize(templatePath({}, thumbs.at(i))).isEmpty(), qPrintable(thumbs.at(i)));
+    }
+  }
+
+  // The first-run notes folder: the tutorial is the catalogue's first entry and
+  // every page it lists has its page file, sketch, thumbnail and widget files.
+  void tutorialNotebookIsComplete() {
+    const QString notes = QUILL_RESOURCE_DIR "/Notes_EN";
+    const QVariantList books = PropertyList::read(notes + "/NoteBooks.plist").toMap().value("notebooks").toList();
+    QVERIFY(!books.isEmpty());
+    const QVariantMap entry = books.first().toMap();
+    const QString identifier = entry.value("identifier_key").toString();
+    QCOMPARE(identifier, QString("com.morvel.notebook.tutorial"));
+    const QString home = notes + "/" + identifier;
+    const QVariantMap info = PropertyList::read(home + "/info.plist").toMap();
+    const QStringList pages = info.value("page_key").toStringList();
+    QVERIFY(pages.size() >= 4);
+    QCOMPARE(entry.value("pagecount_key").toInt(), pages.size());
+    QVERIFY(!pictureSize(home + "/src/cover").isEmpty());
+    for (const QString &page : pages) {
+      QFile file(home + "/" + page + ".json");
+      QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));
+      const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
+      QVERIFY2(!object.contains("background"), "an absolute path would not exist on a device");
+      QVERIFY(QFileInfo::exists(home + "/src/" + object.value("backgroundName").toString()));
+      QCOMPARE(pictureSize(home + "/src/sketchImage_" + page), QSize(1514, 1820));
+      QVERIFY(!pictureSize(home + "/src/thumb_" + page).isEmpty());
+      const QJsonArray widgets = object.value("widgets").toArray();
+      QVERIFY(!widgets.isEmpty());
+      for (const QJsonValue &widget : widgets) {
+        const QJsonObject record = widget.toObject();
+        const QString file = record.contains("photoName") ? record.value("photoName").toString()
+                                                          : record.value("textName").toString() + ".plist";
+        QVERIFY2(isPlainFileName(file) && QFileInfo::exists(home + "/src/" + file), qPrintable(file));
+      }
     }
   }
 
