@@ -68,7 +68,7 @@ private Q_SLOTS:
     QPointer<QNAlertView> notice = QNAlertView::alertWithTitle("TIP", "Saved", QNAlertTypeNotice);
     QTest::qWait(850);
     QCOMPARE(center().alerts().size(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(center().alerts().isEmpty(), 400);
+    QTRY_VERIFY_WITH_TIMEOUT(center().alerts().isEmpty(), 800);
     QTRY_VERIFY_WITH_TIMEOUT(notice.isNull(), 600); // faded out, taken off and deleted
     QVERIFY(!center().maskView());
   }
