@@ -3,6 +3,7 @@
 #include "common/FolderPaths.h"
 #include "common/PropertyList.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QImageReader>
+#include <QSvgRenderer>
 #include <QTest>
 
 // The shipped template catalogue and built-in background list must name only
@@ -120,6 +122,16 @@ private Q_SLOTS:
                                                           : record.value("textName").toString() + ".plist";
         QVERIFY2(isPlainFileName(file) && QFileInfo::exists(home + "/src/" + file), qPrintable(file));
       }
+    }
+  }
+
+  void iconsParse() {
+    const QString folder = QUILL_RESOURCE_DIR "/artwork";
+    const QStringList icons = QDir(folder).entryList({"*.svg"}, QDir::Files);
+    QVERIFY(icons.size() >= 20);
+    for (const QString &icon : icons) {
+      QSvgRenderer svg(folder + "/" + icon);
+      QVERIFY2(svg.isValid() && !svg.viewBoxF().isEmpty(), qPrintable(icon));
     }
   }
 
