@@ -13,10 +13,11 @@
 namespace {
 constexpr qreal kStoreScale = 2;
 
-// The picture at scale 2 of its own point size.
+// The picture at scale 2 of its own point size, in whole points (a layer of
+// 757 points at scale 1.5 has 1136 pixels, which is 757 points, not 757.33).
 QImage atStoreScale(const QImage &image) {
   const QSizeF points = image.deviceIndependentSize();
-  const QSize pixels = (points * kStoreScale).toSize();
+  const QSize pixels = QSize(qRound(points.width()), qRound(points.height())) * kStoreScale;
   QImage scaled = image.size() == pixels || pixels.isEmpty()
                       ? image
                       : image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -1,0 +1,95 @@
+#include "StoreFixture.h"
+
+#include "common/FolderPaths.h"
+#include "common/UsageAnalytics.h"
+#include "store/FileChangeNotification.h"
+#include "store/NoteBookManager.h"
+#include "store/TemplateManager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+StoreFixture::StoreFixture(const QString &resources)
+    : observation(QuillSyncFileChangedNotification, nullptr,
+                  [this](const Notification &n) { notifications.push_back(n); }) {
+  setHomeFolder(dir.path());
+  QDir().mkpath(libraryPathWithName("Caches"));
+  QDir().mkpath(temporaryPathWithName(""));
+  setResourceFolder(QDir::isAbsolutePath(resources) ? resources : data(resources));
+  UsageAnalytics::shared().setLogFile(libraryPathWithName("Caches/analytics.jsonl"));
+  TemplateManager::sharedTemplateManager().initData();
+  NoteBookManager::sharedNoteBookManager().initData();
+  forget();
+}
+
+StoreFixture::~StoreFixture() { UsageAnalytics::shared().setLogFile({}); }
+
+QString StoreFixture::notesFolder() { return libraryPathWithName("Notes"); }
+
+QString StoreFixture::data(const QString &relative) {
+  return QStringLiteral(QUILL_TEST_DATA_DIR "/") + relative;
+}
+
+void StoreFixture::install(const QString &relative, const QString &path) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile::remove(path);
+  QFile::copy(data(relative), path);
+  QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void StoreFixture::writeText(const QString &path, const QByteArray &text) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(text);
+}
+
+void StoreFixture::blockPath(const QString &path) {
+  QFile::remove(path);
+  QDir().mkpath(path + "/blocker");
+}
+
+QStringList StoreFixture::fileChanges() const {
+  QStringList changes;
+  for (const Notification &n : notifications)
+    changes.append(n.userInfo.value(kFileMethod).toString() + " " +
+                   QFileInfo(n.userInfo.value(kFilePath).toString()).fileName());
+  return changes;
+}
+
+QList<QVariantMap> StoreFixture::events() const {
+  QList<QVariantMap> records;
+  QFile file(UsageAnalytics::shared().logFile());
+  if (!file.open(QIODevice::ReadOnly))
+    return records;
+  for (const QByteArray &line : file.readAll().split('\n')) {
+    const QVariantMap record = QJsonDocument::fromJson(line).object().toVariantMap();
+    if (record.value("type") == "event")
+      records.append(record);
+  }
+  return records;
+}
+
+QStringList StoreFixture::eventNames() const {
+  QStringList names;
+  for (const QVariantMap &record : events())
+    names.append(record.value("name").toString());
+  return names;
+}
+
+QVariantMap StoreFixture::lastAttributes(const QString &event) const {
+  QVariantMap attributes;
+  for (const QVariantMap &record : events()) {
+    if (record.value("name") == event)
+      attributes = record.value("attributes").toMap();
+  }
+  return attributes;
+}
+
+void StoreFixture::forget() {
+  notifications.clear();
+  QFile::remove(UsageAnalytics::shared().logFile());
+}
