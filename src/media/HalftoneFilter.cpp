@@ -13,7 +13,8 @@ QImage HalftoneFilter::apply(const QImage &source) const {
   QImage target = blankLike(source);
   const int width = source.width();
   const int height = source.height();
-  const float cell = std::max(1.0f, cellFraction * width);
+  // Below three pixels a cell would have no room for the black between dots.
+  const float cell = std::max(3.0f, cellFraction * width);
   const float radius = 0.5f * kDotScaling * cell;
   const PixelRows in(source);
   const PixelRows out(target);
