@@ -1,8 +1,10 @@
 // quill_artwork: regenerates Quill's shipped pictures.
 //   quill_artwork templates [resource folder]   pages, covers, rows and both lists
+//   quill_artwork icons [resource folder]       icons under the screens' picture names
 //   quill_artwork sheet <sheet.png> [resource folder]  the icon set on one sheet
 
 #include "IconSheet.h"
+#include "ScreenArtworkWriter.h"
 #include "TemplateCatalogueWriter.h"
 
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 namespace {
 int usage() {
   std::fprintf(stderr, "usage: quill_artwork templates [resources]\n"
+                       "       quill_artwork icons [resources]\n"
                        "       quill_artwork sheet <sheet.png> [resources]\n");
   return 2;
 }
@@ -29,6 +32,10 @@ int main(int argc, char **argv) {
   if (command == "templates") {
     const QString resources = args.value(1, QUILL_RESOURCE_DIR);
     return TemplateCatalogueWriter(resources).writeAll() ? 0 : 1;
+  }
+  if (command == "icons") {
+    const QString resources = args.value(1, QUILL_RESOURCE_DIR);
+    return ScreenArtworkWriter(resources + "/artwork").writeAll() ? 0 : 1;
   }
   if (command == "sheet" && args.size() >= 2) {
     const QString resources = args.value(2, QUILL_RESOURCE_DIR);
