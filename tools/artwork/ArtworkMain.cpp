@@ -1,8 +1,11 @@
 // quill_artwork: regenerates Quill's shipped pictures.
 //   quill_artwork templates [resource folder]   pages, covers, rows and both lists
-//   quill_artwork icons [resource folder]       icons under the screens' picture names
+//   quill_artwork icons [resource folder]       icons under the screens' picture names,
+//                                               and the backdrop "bookshelf_bg.jpg"
 //   quill_artwork sheet <sheet.png> [resource folder]  the icon set on one sheet
 
+#include "ArtworkImage.h"
+#include "BackdropPainter.h"
 #include "IconSheet.h"
 #include "ScreenArtworkWriter.h"
 #include "TemplateCatalogueWriter.h"
@@ -35,7 +38,10 @@ int main(int argc, char **argv) {
   }
   if (command == "icons") {
     const QString resources = args.value(1, QUILL_RESOURCE_DIR);
-    return ScreenArtworkWriter(resources + "/artwork").writeAll() ? 0 : 1;
+    const bool icons = ScreenArtworkWriter(resources + "/artwork").writeAll();
+    const bool backdrop = ArtworkImage::writeJpeg(BackdropPainter::linenTile(),
+                                                  resources + "/artwork/bookshelf_bg.jpg", 88);
+    return icons && backdrop ? 0 : 1;
   }
   if (command == "sheet" && args.size() >= 2) {
     const QString resources = args.value(2, QUILL_RESOURCE_DIR);
