@@ -2,6 +2,8 @@
 
 #include "common/FolderPaths.h"
 #include "common/PropertyList.h"
+#include "store/BookTemplate.h"
+#include "store/TemplateManager.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -71,6 +73,27 @@ private Q_SLOTS:
       QCOMPARE(pictureSize(templatePath(folder, base + ".png")), QSize(222, 64));
       QCOMPARE(pictureSize(templatePath(folder, base + "@2x.png")), QSize(444, 128));
     }
+  }
+
+  // The store's own reader finds every picture the screens ask a template for.
+  void storeReadsEveryTemplate() {
+    setResourceFolder(QUILL_RESOURCE_DIR);
+    TemplateManager &manager = TemplateManager::sharedTemplateManager();
+    manager.initData();
+    QCOMPARE(manager.templateCount(), int(templates().size()));
+    for (const std::unique_ptr<BookTemplate> &look : manager.allTemplate()) {
+      const QString name = look->templateName;
+      QVERIFY2(!look->cellBg().isNull() && !look->selectedCellBg().isNull(), qPrintable(name));
+      QVERIFY2(!look->bookCover().isNull(), qPrintable(name));
+      for (int i = 0; i < look->thumbCount(); ++i)
+        QVERIFY2(!look->thumbAtIndex(i).isNull(), qPrintable(name));
+      QVERIFY2(QFileInfo::exists(look->backgroundForPage(0)), qPrintable(name));
+      QVERIFY2(QFileInfo::exists(look->backgroundForPage(40)), qPrintable(name));
+    }
+    const std::unique_ptr<BookTemplate> planner = manager.templateWithName("Planner");
+    QVERIFY(planner);
+    QVERIFY(planner->backgroundForPage(0) != planner->backgroundForPage(1));
+    QCOMPARE(manager.builtInBackgrounds().size(), manager.builtInBackgroundThumbs().size());
   }
 
   void defaultTemplateFilesExist() {
