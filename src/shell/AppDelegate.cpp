@@ -1,0 +1,159 @@
+#include "AppDelegate.h"
+
+#include "AppVersion.h"
+#include "DeviceToken.h"
+#include "LaunchOptions.h"
+#include "MyNotesViewController.h"
+#include "NotesInstaller.h"
+#include "PushChannel.h"
+#include "PushMessage.h"
+#include "PushRegistrationClient.h"
+#include "QNNavigationController.h"
+#include "QNWindow.h"
+#include "Reachability.h"
+#include "UpdateSchedule.h"
+#include "UserDefaults.h"
+
+#include "common/DiagnosticLog.h"
+#include "common/FolderPaths.h"
+#include "common/Localization.h"
+#include "common/QNAlertCenter.h"
+#include "common/QNAlertView.h"
+#include "common/UsageAnalytics.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QUrl>
+
+namespace {
+// The analytics key issued for this application.
+const QString analyticsAppKey = QStringLiteral("5d1c3f0a9b2e4c7d8e6f1a2b");
+
+QUrl configuredAddress(const QUrl &fromCommandLine, const UserDefaults &defaults, const char *key) {
+  if (!fromCommandLine.isEmpty())
+    return fromCommandLine;
+  return LaunchOptions::serviceAddress(defaults.stringForKey(QLatin1String(key)));
+}
+} // namespace
+
+AppDelegate::AppDelegate(QObject *parent)
+    : QObject(parent), pushChannel(new PushChannel(this)),
+      registration(new PushRegistrationClient(this)) {
+  connect(pushChannel, &PushChannel::messageReceived, this,
+          &AppDelegate::didReceiveRemoteNotification);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this,
+          [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive)
+              applicationDidBecomeActive();
+          });
+}
+
+AppDelegate::~AppDelegate() = default;
+
+bool AppDelegate::didFinishLaunchingWithOptions(const LaunchOptions &options) {
+  defaults = std::make_unique<UserDefaults>();
+  NotesInstaller(*defaults).installForVersion(bundleVersionNumber(bundleVersionText()));
+
+  UsageAnalytics &analytics = UsageAnalytics::shared();
+  analytics.setLogFile(libraryPathWithName(QStringLiteral("Caches/analytics.jsonl")));
+  analytics.startWithAppKey(analyticsAppKey, 0, QString());
+  analytics.setUpdateCheckAddress(
+      configuredAddress(options.updateCheckAddress, *defaults, "updateCheckAddress"));
+  registration->setServiceAddress(
+      configuredAddress(options.pushServiceAddress, *defaults, "pushServiceAddress"));
+
+  mainWindow = std::make_unique<QNWindow>();
+  root = new MyNotesViewController;
+  navigation = new QNNavigationController(root);
+  mainWindow->setRootViewController(navigation);
+  connect(root, &MyNotesViewController::splashFinished, this, &AppDelegate::firstScreenShown);
+  navigation->viewWillAppear(false);
+  mainWindow->makeKeyAndVisible();
+  navigation->viewDidAppear(false);
+  root->beginSplash();
+
+  launchReachabilityDetect();
+
+  const double now = double(QDateTime::currentSecsSinceEpoch());
+  if (isUpdateCheckDue(defaults->floatForKey(QStringLiteral("lastUpdateDate")), now)) {
+    analytics.checkUpdate(bundleVersionText(),
+                          [self = QPointer<AppDelegate>(this)](const QVariantMap &info) {
+                            if (self)
+                              self->updateInfo(info);
+                          });
+  }
+
+  setApplicationIconBadgeNumber(0);
+  registerForRemoteNotifications();
+  return true;
+}
+
+QNAlertView *AppDelegate::alertView() const {
+  return messageAlert;
+}
+
+void AppDelegate::launchReachabilityDetect() {
+  reachabilityMonitor = std::make_unique<Reachability>();
+}
+
+void AppDelegate::updateInfo(const QVariantMap &info) {
+  if (!info.value(QStringLiteral("update")).toBool())
+    return;
+  defaults->setFloat(QStringLiteral("lastUpdateDate"), float(QDateTime::currentSecsSinceEpoch()));
+  defaults->synchronize();
+  const QUrl page(info.value(QStringLiteral("path")).toString());
+  const QString message =
+      localizedString(QStringLiteral("New Version Comfirm"))
+          .replace(QStringLiteral("%@"), info.value(QStringLiteral("version")).toString());
+  // The answer may come from anywhere; the alert is always made on this thread.
+  QMetaObject::invokeMethod(
+      this, [title = localizedString(QStringLiteral("New Version Detected")), message, page] {
+        QNAlertView::alertWithTitle(title, message, QNAlertTypeConfirm,
+                                    [page] { QDesktopServices::openUrl(page); });
+      });
+}
+
+// The system's push service is replaced by the local channel: registering
+// means listening on it, and the token is this installation's own.
+void AppDelegate::registerForRemoteNotifications() {
+  QString error;
+  if (pushChannel->listen(PushChannel::serverNameForHome(homeFolder()), &error))
+    didRegisterForRemoteNotificationsWithDeviceToken(deviceTokenForHome(homeFolder()));
+  else
+    didFailToRegisterForRemoteNotificationsWithError(error);
+}
+
+void AppDelegate::didRegisterForRemoteNotificationsWithDeviceToken(const QByteArray &token) {
+  registerPushToken(deviceTokenDescription(token));
+}
+
+void AppDelegate::registerPushToken(const QString &text) {
+  registration->registerPushToken(text);
+}
+
+void AppDelegate::didFailToRegisterForRemoteNotificationsWithError(const QString &error) {
+  QUILL_LOG_ERROR("push registration", "push channel", 0, error);
+}
+
+void AppDelegate::didReceiveRemoteNotification(const QVariantMap &payload) {
+  const PushMessage message = PushMessage::fromPayload(payload);
+  UsageAnalytics::shared().event(QStringLiteral("pushOpen"),
+                                 {{QStringLiteral("message"), message.text}});
+  setApplicationIconBadgeNumber(badge - message.badge);
+  if (messageAlert)
+    QNAlertCenter::sharedQNAlertCenter().dismissAlert(messageAlert, false);
+  messageAlert = new QNAlertView(QString(), message.text, QNAlertTypeMessage);
+  messageAlert->show();
+}
+
+void AppDelegate::applicationDidBecomeActive() {
+  setApplicationIconBadgeNumber(0);
+}
+
+void AppDelegate::setApplicationIconBadgeNumber(int number) {
+  badge = std::max(0, number);
+  if (mainWindow)
+    mainWindow->setWindowTitle(badge > 0 ? QStringLiteral("Quill (%1)").arg(badge)
+                                         : QStringLiteral("Quill"));
+}
