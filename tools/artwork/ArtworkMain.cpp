@@ -2,12 +2,14 @@
 //   quill_artwork templates [resource folder]   pages, covers, rows and both lists
 //   quill_artwork icons [resource folder]       icons under the screens' picture names,
 //                                               and the backdrop "bookshelf_bg.jpg"
+//   quill_artwork stickers [resource folder]    the 50 emoji stickers "01@2x.png" to "50@2x.png"
 //   quill_artwork sheet <sheet.png> [resource folder]  the icon set on one sheet
 
 #include "ArtworkImage.h"
 #include "BackdropPainter.h"
 #include "IconSheet.h"
 #include "ScreenArtworkWriter.h"
+#include "StickerPainter.h"
 #include "TemplateCatalogueWriter.h"
 
 #include <QGuiApplication>
@@ -19,6 +21,7 @@ namespace {
 int usage() {
   std::fprintf(stderr, "usage: quill_artwork templates [resources]\n"
                        "       quill_artwork icons [resources]\n"
+                       "       quill_artwork stickers [resources]\n"
                        "       quill_artwork sheet <sheet.png> [resources]\n");
   return 2;
 }
@@ -42,6 +45,15 @@ int main(int argc, char **argv) {
     const bool backdrop = ArtworkImage::writeJpeg(BackdropPainter::linenTile(),
                                                   resources + "/artwork/bookshelf_bg.jpg", 88);
     return icons && backdrop ? 0 : 1;
+  }
+  if (command == "stickers") {
+    const QString resources = args.value(1, QUILL_RESOURCE_DIR);
+    bool ok = true;
+    for (int n = 1; n <= StickerPainter::count(); ++n) {
+      const QString name = QString::asprintf("%02d@2x.png", n);
+      ok = ArtworkImage::writePng(StickerPainter::paint(n), resources + "/artwork/" + name) && ok;
+    }
+    return ok ? 0 : 1;
   }
   if (command == "sheet" && args.size() >= 2) {
     const QString resources = args.value(2, QUILL_RESOURCE_DIR);
