@@ -1,6 +1,7 @@
 #include "BaseViewController.h"
 
 #include "QNNavigationController.h"
+#include "QNNavigationItem.h"
 
 BaseViewController::BaseViewController(QGraphicsItem *parent) : QGraphicsWidget(parent) {
   setFlag(QGraphicsItem::ItemClipsChildrenToShape);
@@ -10,6 +11,8 @@ void BaseViewController::setTitle(const QString &title) {
   if (title == screenTitle)
     return;
   screenTitle = title;
+  if (navigationItem)
+    navigationItem->setTitle(title);
   Q_EMIT titleChanged(title);
 }
 
@@ -19,6 +22,12 @@ QNNavigationController *BaseViewController::qnNavigationController() const {
 
 void BaseViewController::setQnNavigationController(QNNavigationController *controller) {
   navigation = controller;
+}
+
+QNNavigationItem *BaseViewController::qnNavigationItem() {
+  if (!navigationItem)
+    navigationItem = new QNNavigationItem(screenTitle, this);
+  return navigationItem;
 }
 
 void BaseViewController::viewWillAppear(bool) {

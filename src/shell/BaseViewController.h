@@ -5,6 +5,7 @@
 #include <QVariant>
 
 class QNNavigationController;
+class QNNavigationItem;
 
 // The common base of the full-screen controllers: a scene item that fills the
 // navigation controller's content area and carries what the navigation needs
@@ -29,6 +30,9 @@ public:
   // Whether the navigation bar is shown while this screen is current.
   bool showNavBar() const { return navBar; }
   void setShowNavBar(bool show) { navBar = show; }
+  // What the navigation bar shows for this screen; made on first use with the
+  // screen's title, which it follows from then on. Owned by the screen.
+  QNNavigationItem *qnNavigationItem();
 
   virtual void viewWillAppear(bool animated);
   virtual void viewDidAppear(bool animated);
@@ -44,6 +48,7 @@ private:
   QString screenTitle;
   QVariant argument;
   QPointer<QNNavigationController> navigation;
+  QNNavigationItem *navigationItem = nullptr;
   bool back = false;
   bool navBar = true;
 };

@@ -35,6 +35,8 @@ QColor spineColour(const QString &identifier) {
 MyNotesViewController::MyNotesViewController(QGraphicsItem *parent) : BaseViewController(parent) {
   setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);
   setTitle(localizedString(QStringLiteral("MY NOTEBOOKS")));
+  // It paints its own title bar, so the navigation bar stays hidden over it.
+  setShowNavBar(false);
   reloadData();
 }
 

@@ -1,0 +1,74 @@
+#include "NavigationFixture.h"
+
+#include "shell/QNNavigationController.h"
+
+#include <QPainter>
+#include <QPointingDevice>
+#include <QSignalSpy>
+#include <QTest>
+
+RecordingScreen::RecordingScreen(const QString &title, bool showsBar) {
+  setTitle(title);
+  setShowNavBar(showsBar);
+}
+
+void RecordingScreen::viewWillAppear(bool animated) {
+  argumentsSeen.append(jumpArgument());
+  isBackSeen.append(isBack());
+  BaseViewController::viewWillAppear(animated);
+}
+
+void RecordingScreen::viewDidAppear(bool animated) {
+  ++didAppearCount;
+  BaseViewController::viewDidAppear(animated);
+}
+
+NavigationScene::NavigationScene(BaseViewController *root)
+    : navigation(new QNNavigationController(root)) {
+  scene.setSceneRect(0, 0, 768, 1024);
+  scene.addItem(navigation);
+  navigation->setGeometry(0, 0, 768, 1024);
+  view.setScene(&scene);
+  view.setFrameStyle(0);
+  view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
+  view.resize(768, 1024);
+  view.show();
+  if (!QTest::qWaitForWindowExposed(&view))
+    qWarning("navigation test view not exposed");
+}
+
+NavigationScene::~NavigationScene() {
+  scene.removeItem(navigation);
+  delete navigation;
+}
+
+QPoint NavigationScene::viewPoint(const QPointF &scenePoint) const {
+  return view.mapFromScene(scenePoint);
+}
+
+void NavigationScene::click(const QPointF &scenePoint) {
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, viewPoint(scenePoint));
+}
+
+void NavigationScene::tap(const QPointF &scenePoint) {
+  static QPointingDevice *device = QTest::createTouchDevice();
+  QTest::touchEvent(view.viewport(), device).press(0, viewPoint(scenePoint), view.viewport());
+  QTest::touchEvent(view.viewport(), device).release(0, viewPoint(scenePoint), view.viewport());
+}
+
+bool NavigationScene::waitForTransition() {
+  if (!navigation->isInTransition())
+    return true;
+  QSignalSpy changed(navigation, &QNNavigationController::screenChanged);
+  return changed.wait(2000);
+}
+
+QImage NavigationScene::render() {
+  QImage image(768, 1024, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  scene.render(&painter, QRectF(0, 0, 768, 1024), QRectF(0, 0, 768, 1024));
+  return image;
+}
