@@ -12,7 +12,9 @@
 namespace {
 constexpr QSizeF kTitleSize(500, 20);
 constexpr QSizeF kBackButtonPlate(60, 30);
-constexpr qreal kTitleFontSize = 20;
+// The title starts right of the plate's arrow.
+constexpr qreal kBackTitleInset = 12;
+constexpr int kTitleFontSize = 20;
 } // namespace
 
 QNNavigationBar::QNNavigationBar(int style, QGraphicsItem *parent) : QNToolBar(style, parent) {}
@@ -84,9 +86,10 @@ void QNNavigationBar::toggleCenterItem() {
 void QNNavigationBar::setupBackButton() {
   if (!m_backButton) {
     // The bar's own; out of the scene while other views hold the left group.
-    const QPixmap picture = ShellArtwork::pictureOrPlate(QStringLiteral("back_btn_bg"), kBackButtonPlate);
-    m_backButton = new QNButton(picture, picture, this);
-    m_backButton->setTitle(localizedString(QStringLiteral("返回")));
+    const QPixmap face = ShellArtwork::titledPlate(
+        QStringLiteral("back_btn_bg"), localizedString(QStringLiteral("返回")), kBackButtonPlate,
+        kBackTitleInset);
+    m_backButton = new QNButton(face, face, this);
     connect(m_backButton, &QNButton::clicked, this, &QNNavigationBar::back);
   }
   if (m_item && m_item->leftBarItems().isEmpty())
@@ -112,9 +115,9 @@ void QNNavigationBar::updateTitle(bool visible) {
     if (!m_defaultTitle) {
       auto *label = new QNLabel;
       QFont font = label->textFont();
-      font.setPointSizeF(kTitleFontSize);
+      font.setPixelSize(kTitleFontSize);
       label->setTextFont(font);
-      label->setTextColor(Qt::white);
+      label->setTextColor(ShellArtwork::barInk());
       label->resize(kTitleSize);
       m_defaultTitle = label;
     }

@@ -11,12 +11,17 @@
 #include <QPropertyAnimation>
 
 namespace {
-// Behind the bar's picture: what shows while the artwork is missing.
+// Behind the bar's picture, and all that shows while it is missing: paper in
+// the look of the artwork, a hairline at the bar's lower edge (45 of the
+// background's 48 points) and a soft shadow in the overhang below it.
 QBrush barFallbackBrush() {
   QLinearGradient gradient(0, 0, 0, 1);
   gradient.setCoordinateMode(QGradient::ObjectBoundingMode);
-  gradient.setColorAt(0, QColor(84, 96, 110));
-  gradient.setColorAt(1, QColor(46, 54, 64));
+  gradient.setColorAt(0, QColor(252, 251, 248));
+  gradient.setColorAt(0.93, QColor(234, 232, 227));
+  gradient.setColorAt(0.9375, QColor(190, 194, 200));
+  gradient.setColorAt(0.945, QColor(0, 0, 0, 40));
+  gradient.setColorAt(1, QColor(0, 0, 0, 0));
   return gradient;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QSizeF>
 #include <QString>
@@ -13,7 +14,14 @@ namespace ShellArtwork {
 QSizeF naturalSize(const QString &name);
 // The picture stretched to size points, at devicePixelRatio pixels a point.
 QPixmap picture(const QString &name, const QSizeF &size, qreal devicePixelRatio = 2);
-// The picture at its own size, or, when it is missing, a dark rounded plate of
-// fallbackSize that a button's title reads well on.
+// The picture at its own size, or, when it is missing, a light rounded plate
+// of fallbackSize in the look of the bars' artwork.
 QPixmap pictureOrPlate(const QString &name, const QSizeF &fallbackSize);
+// A button face: the named plate stretched to fit the title (at least to the
+// plate's own or the fallback size), the title drawn on it in the bars' ink,
+// leftInset points in from the left edge and centred in the rest.
+QPixmap titledPlate(const QString &name, const QString &title, const QSizeF &fallbackSize,
+                    qreal leftInset);
+// The dark ink of the bars' titles and icons.
+QColor barInk();
 } // namespace ShellArtwork

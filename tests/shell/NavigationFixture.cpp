@@ -1,5 +1,6 @@
 #include "NavigationFixture.h"
 
+#include "common/FolderPaths.h"
 #include "shell/QNNavigationController.h"
 
 #include <QPainter>
@@ -23,8 +24,10 @@ void RecordingScreen::viewDidAppear(bool animated) {
   BaseViewController::viewDidAppear(animated);
 }
 
-NavigationScene::NavigationScene(BaseViewController *root)
-    : navigation(new QNNavigationController(root)) {
+NavigationScene::NavigationScene(BaseViewController *root) {
+  // The bars' artwork and strings, before the first bar is made.
+  setResourceFolder(QUILL_RESOURCE_DIR);
+  navigation = new QNNavigationController(root);
   scene.setSceneRect(0, 0, 768, 1024);
   scene.addItem(navigation);
   navigation->setGeometry(0, 0, 768, 1024);

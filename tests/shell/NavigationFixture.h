@@ -41,5 +41,5 @@ struct NavigationScene {
 
   QGraphicsScene scene;
   QGraphicsView view;
-  QNNavigationController *navigation;
+  QNNavigationController *navigation = nullptr;
 };

@@ -5,7 +5,10 @@
 #include "shell/QNNavigationBar.h"
 #include "shell/QNNavigationController.h"
 #include "shell/QNNavigationItem.h"
+#include "shell/QNToolBar.h"
+#include "shell/ShellArtwork.h"
 
+#include <QDir>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -32,6 +35,7 @@ private Q_SLOTS:
   void invalidRequestsDoNothing();
   void requestDuringTransitionCompletesItFirst();
   void barHidesAnimated();
+  void renderedScreenShowsBarAndToolBar();
 };
 
 void QNNavigationControllerTest::jumpToScreenWithoutBarTransitionsContainer() {
@@ -323,6 +327,44 @@ void QNNavigationControllerTest::barHidesAnimated() {
   QTRY_VERIFY(!nav->navigationBar()->isVisible());
   QCOMPARE(nav->contentView()->geometry(), QRectF(0, 0, 768, 1024));
   QCOMPARE(root->size(), QSizeF(768, 1024));
+}
+
+void QNNavigationControllerTest::renderedScreenShowsBarAndToolBar() {
+  auto *root = new RecordingScreen("Root");
+  NavigationScene fixture(root);
+  QNNavigationController *nav = fixture.navigation;
+  auto *diary = new RecordingScreen("Travel diary");
+  const auto icon = [](const char *name) { return ShellArtwork::pictureOrPlate(name, {32, 32}); };
+  auto *share = new QNButton(icon("share_btn"), icon("share_btn"));
+  diary->qnNavigationItem()->setRightBarItems({share});
+  auto *tools = new QNToolBar(2 << 16, diary);
+  tools->setGeometry(0, 1024 - kBarHeight - 50, 768, 50);
+  QNToolBar::Views buttons;
+  for (const char *name : {"pen_btn", "mark_pen_btn", "eraser_btn"}) {
+    auto *button = new QNButton(icon(name), icon(name));
+    buttons.append(button);
+  }
+  tools->setCenterItems(buttons);
+  nav->pageJump(diary, QVariant(), QNTransitionType::None, QNTransitionSubtype::FromRight, false);
+
+  const QImage image = fixture.render();
+  if (const QString dir = qEnvironmentVariable("QUILL_RENDER_DIR"); !dir.isEmpty())
+    image.save(QDir(dir).filePath("navigation-bar.png"));
+  // The bar is pale paper behind dark title text; the page below is white.
+  QVERIFY(image.pixelColor(600, 5).lightness() > 220);
+  QCOMPARE(image.pixelColor(384, 500), QColor(Qt::white));
+  bool titleInk = false;
+  for (int x = 330; x < 440 && !titleInk; ++x)
+    titleInk = image.pixelColor(x, 22).lightness() < 120;
+  QVERIFY2(titleInk, "the title is drawn in the middle of the bar");
+  // The back button stands at the left, the share button at the right.
+  QVERIFY(nav->navigationBar()->backButton()->isVisible());
+  QCOMPARE(share->pos().x(), 768 - 10 - share->boundingRect().width());
+  // The tool bar's gradient: rosy at its edges, pale grey in its middle.
+  const QColor edge = image.pixelColor(5, 1024 - 49);
+  const QColor middle = image.pixelColor(5, 1024 - 25);
+  QVERIFY2(edge.red() > edge.green() + 60, qPrintable(edge.name()));
+  QVERIFY2(qAbs(middle.red() - middle.green()) < 20, qPrintable(middle.name()));
 }
 
 QUILL_TEST(QNNavigationControllerTest)
