@@ -2,6 +2,16 @@
 
 #include <QPainter>
 
+namespace {
+// The path's geometric bounds; a lone point (a path that is only a move, as a
+// tap leaves it) is the zero-size rect at that point.
+QRectF geometryBounds(const QPainterPath &path) {
+  if (path.elementCount() == 1)
+    return QRectF(QPointF(path.elementAt(0)), QSizeF(0, 0));
+  return path.boundingRect();
+}
+} // namespace
+
 DrawPath::DrawPath(const QPainterPath &path, const QColor &color, float lineWidth, bool rubber)
     : m_path(path), m_strokeColor(color), m_lineWidth(lineWidth), m_rubberPath(rubber) {}
 
@@ -14,7 +24,7 @@ void DrawPath::draw(QPainter &painter) const {
   painter.save();
   painter.setCompositionMode(m_rubberPath ? QPainter::CompositionMode_Clear
                                           : QPainter::CompositionMode_SourceOver);
-  const QRectF bounds = m_path.boundingRect();
+  const QRectF bounds = geometryBounds(m_path);
   if (bounds.width() == 0 && bounds.height() == 0) {
     // A tap: QPainterPath drops a line to its own start point, so the round
     // cap the stroke would have is painted as the disc it is.
@@ -31,7 +41,7 @@ void DrawPath::draw(QPainter &painter) const {
 
 QRectF DrawPath::frame() const {
   if (m_frame.isEmpty()) {
-    const QRectF box = m_path.boundingRect();
+    const QRectF box = geometryBounds(m_path);
     m_frame = QRectF(box.x() - m_lineWidth, box.y() - m_lineWidth, box.width() + 2 * m_lineWidth,
                      box.height() + 2 * m_lineWidth);
   }

@@ -26,8 +26,10 @@ public:
 
 protected:
   SettingPanel(const QSizeF &size, const QString &titleKey, QGraphicsItem *parent);
-  // A label of the panel's grey text at (x, y).
-  QGraphicsSimpleTextItem *addLabel(const QString &text, const QPointF &at, qreal pointSize);
+  // A label of the panel's grey 18-point text at (x, y), at most maxWidth wide.
+  QGraphicsSimpleTextItem *addLabel(const QString &text, const QPointF &at, qreal maxWidth);
+  // Room of a section label left of the panel's controls (which start at x 70).
+  static constexpr qreal kSectionLabelWidth = 56;
   void addSeparator(qreal y);
   // Eight size buttons at y; shown sizes label the buttons and size their dots.
   void addSizeButtons(qreal y, const std::array<int, 8> &shownSizes, bool taggedDots);

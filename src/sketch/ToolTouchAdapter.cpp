@@ -51,8 +51,13 @@ QList<ToolTouch> ToolTouchAdapter::translate(const QEvent *event, const Mapper &
       ToolTouch sample;
       sample.phase = *phase;
       sample.position = mapped(map, point.position());
-      sample.previousPosition =
-          *phase == ToolTouch::Down ? sample.position : mapped(map, point.lastPosition());
+      // The previous position is the one this adapter last reported for the
+      // finger: items of a scene get the event's own last position unmapped.
+      sample.previousPosition = m_touchLast.value(point.id(), sample.position);
+      if (*phase == ToolTouch::Down || *phase == ToolTouch::Move)
+        m_touchLast.insert(point.id(), sample.position);
+      else
+        m_touchLast.remove(point.id());
       sample.pressure = point.pressure() > 0 ? point.pressure() : 1.0;
       sample.touchId = point.id();
       if (*phase == ToolTouch::Down)

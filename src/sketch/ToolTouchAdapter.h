@@ -3,6 +3,7 @@
 #include "ToolTouch.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <functional>
 #include <optional>
@@ -29,6 +30,7 @@ private:
   std::optional<ToolTouch> pointerSample(ToolTouch::Phase phase, const QPointF &position, qreal pressure);
   int tapCountFor(const QPointF &position);
 
+  QHash<int, QPointF> m_touchLast;
   bool m_pointerDown = false;
   QPointF m_pointerLast;
   QPointF m_lastDownPosition;
