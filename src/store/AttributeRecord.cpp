@@ -4,6 +4,8 @@
 
 
 namespace {
+const QString kClassName = QStringLiteral("className");
+
 const AttributeRecord::AttributeMap &emptyMap() {
   static const AttributeRecord::AttributeMap map;
   return map;
@@ -36,7 +38,36 @@ bool AttributeRecord::accepts(const QString &name, const QJsonValue &value) cons
   return !isFileNameAttribute(name) || isPlainFileName(value.toString());
 }
 
+bool AttributeRecord::isMapped(const QString &name) const {
+  return staticAttribes().contains(name) || attributeMapDictionary().contains(name);
+}
+
+bool AttributeRecord::storesUnderOwnNames() const {
+  for (const AttributeMap *map : {&staticAttribes(), &attributeMapDictionary()}) {
+    for (auto it = map->cbegin(); it != map->cend(); ++it) {
+      if (it.key() != it.value())
+        return false;
+    }
+  }
+  return true;
+}
+
 void AttributeRecord::setAttributes(const QJsonObject &stored) {
+  if (storesUnderOwnNames()) {
+    // Keep the stored object itself (shared, not copied) when it holds nothing
+    // but valid attributes and this record's class name, as pages mostly do.
+    bool clean = true;
+    for (auto it = stored.constBegin(); clean && it != stored.constEnd(); ++it) {
+      const QString key = it.key();
+      clean = key == kClassName ? it.value().toString() == className()
+                                : isMapped(key) && accepts(key, it.value());
+    }
+    if (clean) {
+      values = stored;
+      return;
+    }
+  }
+  values = QJsonObject();
   // The kind's map is applied last so that its entries win over static ones.
   for (const AttributeMap *map : {&staticAttribes(), &attributeMapDictionary()}) {
     for (auto it = map->cbegin(); it != map->cend(); ++it)
@@ -45,6 +76,11 @@ void AttributeRecord::setAttributes(const QJsonObject &stored) {
 }
 
 QJsonObject AttributeRecord::attributesObject() const {
+  if (storesUnderOwnNames()) {
+    QJsonObject object = values;
+    object.remove(kClassName);
+    return object;
+  }
   QJsonObject object;
   for (const AttributeMap *map : {&staticAttribes(), &attributeMapDictionary()}) {
     for (auto it = map->cbegin(); it != map->cend(); ++it) {
@@ -57,6 +93,8 @@ QJsonObject AttributeRecord::attributesObject() const {
 }
 
 void AttributeRecord::setAttribute(const QString &name, const QJsonValue &value) {
+  if (!isMapped(name))
+    return;
   if (value.isUndefined() || value.isNull() || !accepts(name, value))
     values.remove(name);
   else

@@ -32,7 +32,7 @@ public:
 
   // The attribute's value, or Undefined when absent.
   QJsonValue attribute(const QString &name) const { return values.value(name); }
-  // Sets (or, with Undefined or Null, clears) an attribute.
+  // Sets (or, with Undefined or Null, clears) a mapped attribute; other names are ignored.
   void setAttribute(const QString &name, const QJsonValue &value);
   // A text attribute; null text when absent. Setting a null text clears it.
   QString stringAttribute(const QString &name) const;
@@ -44,8 +44,15 @@ public:
 
 protected:
   bool hasAttributeMaps() const;
+  // True when every attribute is stored under its own name, as in all kinds.
+  bool storesUnderOwnNames() const;
+  // The attribute values by name; with own names, possibly also "className"
+  // (kept from a stored object that was read whole).
+  const QJsonObject &storedValues() const { return values; }
 
 private:
+  bool isMapped(const QString &name) const;
   bool accepts(const QString &name, const QJsonValue &value) const;
+  // Only mapped attributes of an accepted type (and possibly "className").
   QJsonObject values;
 };

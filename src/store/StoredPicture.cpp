@@ -25,15 +25,13 @@ QImage atStoreScale(const QImage &image) {
   return scaled;
 }
 
-QByteArray encode(const QImage &image, const char *format, int quality, int compression) {
+QByteArray encode(const QImage &image, const char *format, int quality) {
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, format);
   if (quality >= 0)
     writer.setQuality(quality);
-  if (compression >= 0)
-    writer.setCompression(compression);
   if (!writer.write(image)) {
     QUILL_LOG_ERROR("picture: encode", format, writer.error(), writer.errorString());
     return {};
@@ -70,7 +68,7 @@ QByteArray pngData(const QImage &image) {
   // Qt's PNG writer converts premultiplied pixels row by row; convert once.
   const QImage straight = atStoreScale(image).convertToFormat(
       image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-  return encode(straight, "png", -1, kPngCompression);
+  return encode(straight, "png", kPngQuality);
 }
 
 QByteArray jpegData(const QImage &image) {
@@ -87,7 +85,7 @@ QByteArray jpegData(const QImage &image) {
     painter.end();
     scaled = opaque;
   }
-  return encode(scaled, "jpeg", kJpegQuality, -1);
+  return encode(scaled, "jpeg", kJpegQuality);
 }
 
 bool writePng(const QString &path, const QImage &image) {

@@ -46,6 +46,9 @@ const AttributeRecord::AttributeMap &WidgetData::staticAttribes() const {
 QJsonObject WidgetData::dictionaryData() const {
   if (!hasAttributeMaps())
     return {};
+  // A record read whole from a page writes back the very same object.
+  if (storesUnderOwnNames() && storedValues().value(QLatin1String("className")) == className())
+    return storedValues();
   QJsonObject object = attributesObject();
   object.insert(QLatin1String("className"), className());
   return object;

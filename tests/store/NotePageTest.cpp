@@ -319,6 +319,7 @@ private Q_SLOTS:
     QVERIFY(page.save());
     QImageReader reader(page.sketchImagePath());
     QCOMPARE(reader.format(), QByteArray("png"));
+    QVERIFY(QFileInfo(page.sketchImagePath()).size() < 100000); // compressed, not raw pixels
     const QImage read = NotePage(book.get(), id).sketchImage();
     QCOMPARE(read.size(), QSize(1514, 1820));
     QCOMPARE(read.deviceIndependentSize(), NotePage::sketchLayerSize);

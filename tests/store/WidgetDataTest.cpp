@@ -101,6 +101,15 @@ private Q_SLOTS:
     QCOMPARE(WidgetData::widgetWithData(stored)->dictionaryData(), stored);
   }
 
+  void changingARecordReadWhole() {
+    const WidgetDataPtr record = WidgetData::widgetWithData(
+        object(R"({"className":"EmojiWidgetData","center":"{1, 2}","emojiIndex":7})"));
+    record->setCenter(QPointF(3, 4));
+    record->setAttribute("className", "TextWidgetData"); // not an attribute: ignored
+    QCOMPARE(record->dictionaryData(),
+             object(R"({"className":"EmojiWidgetData","center":"{3, 4}","emojiIndex":7})"));
+  }
+
   void photoAndEmojiValues() {
     PhotoWidgetData photo;
     photo.setRotate(0);
