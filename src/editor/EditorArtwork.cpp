@@ -1,0 +1,113 @@
+#include "EditorArtwork.h"
+
+#include "common/FolderPaths.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+
+namespace {
+constexpr qreal kScale = 2;
+
+QPixmap canvas(const QSizeF &points) {
+  QPixmap pixmap((points * kScale).toSize());
+  pixmap.setDevicePixelRatio(kScale);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
+QPixmap fromSvg(const QString &name, const QSizeF &points) {
+  QSvgRenderer renderer(resourcePathWithName(QStringLiteral("artwork/%1.svg").arg(name)));
+  if (!renderer.isValid())
+    return {};
+  QPixmap pixmap = canvas(points);
+  QPainter painter(&pixmap);
+  renderer.render(&painter, QRectF(QPointF(), points));
+  return pixmap;
+}
+
+// A corner arrow pointing to the top-left (flipped for the bottom-right one).
+QPixmap cornerArrow(bool bottomRight) {
+  QPixmap pixmap = canvas(QSizeF(20, 20));
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (bottomRight)
+    painter.translate(20, 20), painter.rotate(180);
+  QPainterPath arrow;
+  arrow.moveTo(3, 3);
+  arrow.lineTo(13, 3);
+  arrow.lineTo(3, 13);
+  arrow.closeSubpath();
+  painter.fillPath(arrow, QColor(240, 140, 40));
+  painter.setPen(QPen(QColor(240, 140, 40), 2, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(QPointF(6, 6), QPointF(15, 15));
+  return pixmap;
+}
+
+QPixmap boxFrame() {
+  QPixmap pixmap = canvas(QSizeF(20, 20));
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(240, 140, 40, 200), 1));
+  painter.setBrush(QColor(255, 255, 255, 90));
+  painter.drawRoundedRect(QRectF(0.5, 0.5, 19, 19), 4, 4);
+  return pixmap;
+}
+
+QPixmap deleteBadge(bool pressed) {
+  QPixmap pixmap = canvas(QSizeF(30, 30));
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::white, 2));
+  painter.setBrush(pressed ? QColor(160, 30, 30) : QColor(210, 50, 50));
+  painter.drawEllipse(QRectF(4, 4, 22, 22));
+  painter.drawLine(QPointF(11, 11), QPointF(19, 19));
+  painter.drawLine(QPointF(19, 11), QPointF(11, 19));
+  return pixmap;
+}
+
+QPixmap rotationHint() {
+  QPixmap pixmap = canvas(QSizeF(40, 40));
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(255, 208, 189), 2, Qt::SolidLine, Qt::RoundCap));
+  painter.drawArc(QRectF(8, 8, 24, 24), 30 * 16, 300 * 16);
+  return pixmap;
+}
+
+QPixmap make(const QString &name) {
+  if (name == QLatin1String("text_delete_btn") || name == QLatin1String("text_delete_btns")) {
+    const QPixmap svg = fromSvg(name, QSizeF(30, 30));
+    return svg.isNull() ? deleteBadge(name.endsWith(QLatin1Char('s'))) : svg;
+  }
+  if (name == QLatin1String("scaling_left_arrow"))
+    return cornerArrow(false);
+  if (name == QLatin1String("scaling_right_arrow"))
+    return cornerArrow(true);
+  if (name == QLatin1String("widget_box_bg"))
+    return boxFrame();
+  if (name == QLatin1String("around"))
+    return rotationHint();
+  return fromSvg(name, QSizeF(32, 32));
+}
+} // namespace
+
+QPixmap EditorArtwork::picture(const QString &name) {
+  static QHash<QString, QPixmap> cache;
+  const auto found = cache.constFind(name);
+  if (found != cache.constEnd())
+    return *found;
+  return cache.insert(name, make(name)).value();
+}
+
+QImage EditorArtwork::defaultBackground() {
+  for (const char *name : {"template_1.jpg", "template/bg_plain.jpg"}) {
+    const QString path = resourcePathWithName(QLatin1String(name));
+    if (QFileInfo(path).isFile())
+      return QImage(path);
+  }
+  return {};
+}

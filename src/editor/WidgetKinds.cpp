@@ -1,0 +1,11 @@
+#include "WidgetKinds.h"
+
+#include "TextWidget.h"
+
+void WidgetKinds::registerAll() {
+  static const bool registered = [] {
+    TextWidget::registerKind();
+    return true;
+  }();
+  (void)registered;
+}
