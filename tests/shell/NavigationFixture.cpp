@@ -5,7 +5,7 @@
 
 #include <QPainter>
 #include <QPointingDevice>
-#include <QSignalSpy>
+#include <QCoreApplication>
 #include <QTest>
 
 RecordingScreen::RecordingScreen(const QString &title, bool showsBar) {
@@ -24,7 +24,18 @@ void RecordingScreen::viewDidAppear(bool animated) {
   BaseViewController::viewDidAppear(animated);
 }
 
+void ManualAnimationDriver::step(int ms) {
+  now += ms;
+  advance();
+}
+
+void ManualAnimationDriver::start() {
+  now = 0;
+  QAnimationDriver::start();
+}
+
 NavigationScene::NavigationScene(BaseViewController *root) {
+  clock.install();
   // The bars' artwork and strings, before the first bar is made.
   setResourceFolder(QUILL_RESOURCE_DIR);
   navigation = new QNNavigationController(root);
@@ -45,6 +56,7 @@ NavigationScene::NavigationScene(BaseViewController *root) {
 NavigationScene::~NavigationScene() {
   scene.removeItem(navigation);
   delete navigation;
+  clock.uninstall();
 }
 
 QPoint NavigationScene::viewPoint(const QPointF &scenePoint) const {
@@ -61,11 +73,20 @@ void NavigationScene::tap(const QPointF &scenePoint) {
   QTest::touchEvent(view.viewport(), device).release(0, viewPoint(scenePoint), view.viewport());
 }
 
-bool NavigationScene::waitForTransition() {
-  if (!navigation->isInTransition())
-    return true;
-  QSignalSpy changed(navigation, &QNNavigationController::screenChanged);
-  return changed.wait(2000);
+void NavigationScene::advance(int ms) {
+  for (int done = 0; done < ms; done += 16) {
+    clock.step(qMin(16, ms - done));
+    QCoreApplication::processEvents();
+  }
+}
+
+bool NavigationScene::waitForTransition(int *elapsedMs) {
+  int elapsed = 0;
+  for (; navigation->isInTransition() && elapsed < 2000; elapsed += 16)
+    advance(16);
+  if (elapsedMs)
+    *elapsedMs += elapsed;
+  return !navigation->isInTransition();
 }
 
 QImage NavigationScene::render() {

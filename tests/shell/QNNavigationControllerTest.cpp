@@ -49,7 +49,7 @@ void QNNavigationControllerTest::jumpToScreenWithoutBarTransitionsContainer() {
   QVERIFY(nav->isInTransition());
   QCOMPARE(nav->loadingController(), editor);
   QCOMPARE(nav->currentController(), root);
-  QTest::qWait(kHalfway);
+  fixture.advance(kHalfway);
   // The container (and the bar with the leaving side) moves; the bar goes left.
   const QPointF container = nav->containerView()->pos();
   QVERIFY2(container.x() > 0 && container.x() < 768, qPrintable(QString::number(container.x())));
@@ -68,7 +68,7 @@ void QNNavigationControllerTest::jumpToScreenWithoutBarTransitionsContainer() {
   QVERIFY(!root->scene());
 
   nav->pageBack();
-  QTest::qWait(kHalfway);
+  fixture.advance(kHalfway);
   // Back from the left: the container and the arriving bar come from the left.
   QVERIFY(nav->containerView()->pos().x() < 0);
   QVERIFY(nav->navigationBar()->isVisible());
@@ -89,7 +89,7 @@ void QNNavigationControllerTest::jumpBetweenScreensWithBarMovesOnlyContent() {
   nav->pageJump(preview, QVariant());
   // The bar's items change at once.
   QCOMPARE(nav->navigationBar()->navigationItem(), preview->qnNavigationItem());
-  QTest::qWait(kHalfway);
+  fixture.advance(kHalfway);
   QVERIFY(nav->contentView()->pos().x() > 0);
   QCOMPARE(nav->contentView()->pos().y(), kBarHeight);
   QCOMPARE(nav->containerView()->pos(), QPointF(0, 0));
@@ -97,6 +97,10 @@ void QNNavigationControllerTest::jumpBetweenScreensWithBarMovesOnlyContent() {
   QVERIFY(fixture.waitForTransition());
   QCOMPARE(nav->contentView()->pos(), QPointF(0, kBarHeight));
   QCOMPARE(preview->didAppearCount, 1);
+  // Renaming the screen shown renames its bar at once.
+  preview->setTitle("Pages of Travel diary");
+  QCOMPARE(nav->navigationBar()->titleView()->property("text").toString(),
+           QStringLiteral("Pages of Travel diary"));
 }
 
 void QNNavigationControllerTest::transitionComesFromEachSide_data() {
@@ -115,17 +119,18 @@ void QNNavigationControllerTest::transitionComesFromEachSide() {
   NavigationScene fixture(root);
   QNNavigationController *nav = fixture.navigation;
   auto *next = new RecordingScreen("Next");
-  QElapsedTimer clock;
-  clock.start();
   nav->pageJump(next, QVariant(), QNTransitionType::Push, subtype, false);
-  QTest::qWait(kHalfway);
+  fixture.advance(kHalfway);
   const QPointF moved = nav->contentView()->pos() - QPointF(0, kBarHeight);
   QVERIFY(moved.x() * sign.x() > 0 || moved.y() * sign.y() > 0);
   QCOMPARE(moved.x() * sign.y(), 0.0);
   QCOMPARE(moved.y() * sign.x(), 0.0);
-  QVERIFY(fixture.waitForTransition());
-  // About 0.4 s, whatever the timer's slack.
-  QVERIFY2(clock.elapsed() >= 380 && clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+  // 0.4 s, to a frame or two.
+  fixture.advance(380 - kHalfway);
+  QVERIFY(nav->isInTransition());
+  int elapsed = 380;
+  QVERIFY(fixture.waitForTransition(&elapsed));
+  QVERIFY2(elapsed <= 440, qPrintable(QString::number(elapsed)));
 }
 
 void QNNavigationControllerTest::argumentHandOver_data() {
@@ -238,7 +243,7 @@ void QNNavigationControllerTest::inputRefusedDuringTransition() {
   };
 
   nav->pageJump(next, QVariant(), QNTransitionType::Push, QNTransitionSubtype::FromBottom, false);
-  QTest::qWait(kHalfway);
+  fixture.advance(kHalfway);
   QVERIFY(nav->isInTransition());
   // Both the sliding button and the bar's back button, which stands still, are
   // pressed where they are shown.
@@ -320,11 +325,12 @@ void QNNavigationControllerTest::barHidesAnimated() {
   NavigationScene fixture(root);
   QNNavigationController *nav = fixture.navigation;
   nav->setNavigationBarHidden(true, true);
-  QTest::qWait(kHalfway);
+  fixture.advance(kHalfway);
   QVERIFY(nav->navigationBar()->isVisible());
   const qreal barY = nav->navigationBar()->pos().y();
   QVERIFY2(barY < 0 && barY > -kBarHeight, qPrintable(QString::number(barY)));
-  QTRY_VERIFY(!nav->navigationBar()->isVisible());
+  fixture.advance(kHalfway + 16);
+  QVERIFY(!nav->navigationBar()->isVisible());
   QCOMPARE(nav->contentView()->geometry(), QRectF(0, 0, 768, 1024));
   QCOMPARE(root->size(), QSizeF(768, 1024));
 }
