@@ -36,6 +36,7 @@ private Q_SLOTS:
   void requestDuringTransitionCompletesItFirst();
   void barHidesAnimated();
   void renderedScreenShowsBarAndToolBar();
+  void popoverSizeAddsBarForScreensShowingIt();
 };
 
 void QNNavigationControllerTest::jumpToScreenWithoutBarTransitionsContainer() {
@@ -371,6 +372,18 @@ void QNNavigationControllerTest::renderedScreenShowsBarAndToolBar() {
   const QColor middle = image.pixelColor(5, 1024 - 25);
   QVERIFY2(edge.red() > edge.green() + 60, qPrintable(edge.name()));
   QVERIFY2(qAbs(middle.red() - middle.green()) < 20, qPrintable(middle.name()));
+}
+
+void QNNavigationControllerTest::popoverSizeAddsBarForScreensShowingIt() {
+  auto *menu = new RecordingScreen("Settings");
+  menu->setPreferredSize(320, 400);
+  NavigationScene fixture(menu);
+  QCOMPARE(fixture.navigation->contentSizeForViewInPopover(), QSizeF(320, 400 + kBarHeight));
+  auto *colours = new RecordingScreen("Colours", false);
+  colours->setPreferredSize(320, 240);
+  fixture.navigation->pageJump(colours, QVariant(), QNTransitionType::None,
+                               QNTransitionSubtype::FromRight, false);
+  QCOMPARE(fixture.navigation->contentSizeForViewInPopover(), QSizeF(320, 240));
 }
 
 QUILL_TEST(QNNavigationControllerTest)
