@@ -27,7 +27,9 @@ void QNLabel::setAlignment(Qt::Alignment alignment) {
   update();
 }
 
-qreal QNLabel::textWidth() const { return QFontMetricsF(m_font).horizontalAdvance(m_text); }
+qreal QNLabel::textWidth() const {
+  return QFontMetricsF(m_font).horizontalAdvance(m_text);
+}
 
 void QNLabel::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) {
   paintText(painter, rect());

@@ -27,7 +27,9 @@ QNNavigationBar::~QNNavigationBar() {
   delete m_defaultTitle;
 }
 
-QNNavigationController *QNNavigationBar::navigationController() const { return m_controller; }
+QNNavigationController *QNNavigationBar::navigationController() const {
+  return m_controller;
+}
 
 void QNNavigationBar::setNavigationController(QNNavigationController *controller) {
   m_controller = controller;
@@ -86,9 +88,9 @@ void QNNavigationBar::toggleCenterItem() {
 void QNNavigationBar::setupBackButton() {
   if (!m_backButton) {
     // The bar's own; out of the scene while other views hold the left group.
-    const QPixmap face = ShellArtwork::titledPlate(
-        QStringLiteral("back_btn_bg"), localizedString(QStringLiteral("返回")), kBackButtonPlate,
-        kBackTitleInset);
+    const QPixmap face = ShellArtwork::titledPlate(QStringLiteral("back_btn_bg"),
+                                                   localizedString(QStringLiteral("返回")),
+                                                   kBackButtonPlate, kBackTitleInset);
     m_backButton = new QNButton(face, face, this);
     connect(m_backButton, &QNButton::clicked, this, &QNNavigationBar::back);
   }
@@ -137,7 +139,9 @@ void QNNavigationBar::clearItems() {
   setRightItems({});
 }
 
-void QNNavigationBar::layoutItems() { placeTitleView(); }
+void QNNavigationBar::layoutItems() {
+  placeTitleView();
+}
 
 void QNNavigationBar::placeTitleView() {
   if (!m_titleView)

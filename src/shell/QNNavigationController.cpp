@@ -71,7 +71,9 @@ QNNavigationController::~QNNavigationController() {
   m_pageStack.clean();
 }
 
-QGraphicsWidget *QNNavigationController::containerView() const { return m_containerView; }
+QGraphicsWidget *QNNavigationController::containerView() const {
+  return m_containerView;
+}
 
 void QNNavigationController::pageJump(BaseViewController *screen, const QVariant &argument) {
   pageJump(screen, argument, true);
@@ -157,13 +159,14 @@ void QNNavigationController::changeScreen(const Screen &target, const QVariant &
 // was, and slides out as the arriving layer slides in.
 void QNNavigationController::startTransition(QNTransitionSubtype subtype, bool wholeContainer,
                                              bool barWasShown, const QRectF &leavingFrame) {
-  m_leavingLayer = new QGraphicsWidget(wholeContainer ? static_cast<QGraphicsItem *>(this)
-                                                      : m_containerView);
+  m_leavingLayer =
+      new QGraphicsWidget(wholeContainer ? static_cast<QGraphicsItem *>(this) : m_containerView);
   m_leavingLayer->setGeometry(leavingFrame);
   m_current->setParentItem(m_leavingLayer);
   m_current->setGeometry(QRectF(QPointF(), leavingFrame.size()));
 
-  m_transition = new QNPageTransition(subtype, wholeContainer ? size() : m_contentView->size(), this);
+  m_transition =
+      new QNPageTransition(subtype, wholeContainer ? size() : m_contentView->size(), this);
   m_transition->addLeaving(m_leavingLayer);
   if (wholeContainer) {
     // The bar belongs to whichever side shows it.
@@ -291,8 +294,12 @@ bool QNNavigationController::shouldAutorotateToInterfaceOrientation(
   return m_current->shouldAutorotateToInterfaceOrientation(orientation);
 }
 
-void QNNavigationController::viewWillAppear(bool animated) { m_current->viewWillAppear(animated); }
-void QNNavigationController::viewDidAppear(bool animated) { m_current->viewDidAppear(animated); }
+void QNNavigationController::viewWillAppear(bool animated) {
+  m_current->viewWillAppear(animated);
+}
+void QNNavigationController::viewDidAppear(bool animated) {
+  m_current->viewDidAppear(animated);
+}
 void QNNavigationController::viewWillDisappear(bool animated) {
   m_current->viewWillDisappear(animated);
 }

@@ -25,7 +25,9 @@ void QNNavigationItem::setTitle(const QString &title) {
   Q_EMIT titleChanged();
 }
 
-QGraphicsObject *QNNavigationItem::titleView() const { return m_titleView; }
+QGraphicsObject *QNNavigationItem::titleView() const {
+  return m_titleView;
+}
 
 void QNNavigationItem::setTitleView(QGraphicsObject *view) {
   if (view == m_titleView)
@@ -69,7 +71,8 @@ void QNNavigationItem::replace(Held &group, const Views &views,
 
 bool QNNavigationItem::holds(QGraphicsObject *view) const {
   const auto in = [view](const Held &group) {
-    return std::any_of(group.begin(), group.end(), [view](const auto &held) { return held == view; });
+    return std::any_of(group.begin(), group.end(),
+                       [view](const auto &held) { return held == view; });
   };
   return view == m_titleView || in(m_left) || in(m_center) || in(m_right);
 }

@@ -20,18 +20,19 @@ PageStackElement QNNavigationPageStack::popToRoot() {
 }
 
 PageStackElement QNNavigationPageStack::popToPage(const BaseViewController *controller) {
-  const auto found = std::find_if(m_elements.begin(), m_elements.end(), [controller](const auto &e) {
-    return controller && e.viewController() == controller;
-  });
+  const auto found =
+      std::find_if(m_elements.begin(), m_elements.end(), [controller](const auto &e) {
+        return controller && e.viewController() == controller;
+      });
   if (found != m_elements.end())
     m_elements.erase(found + 1, m_elements.end());
   return getTopElement();
 }
 
 bool QNNavigationPageStack::pageInStack(const BaseViewController *controller) const {
-  return controller && std::any_of(m_elements.begin(), m_elements.end(), [controller](const auto &e) {
-           return e.viewController() == controller;
-         });
+  return controller &&
+         std::any_of(m_elements.begin(), m_elements.end(),
+                     [controller](const auto &e) { return e.viewController() == controller; });
 }
 
 PageStackElement QNNavigationPageStack::getTopElement() const {

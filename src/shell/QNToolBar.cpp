@@ -25,7 +25,9 @@ void QNToolBar::detachView(QGraphicsObject *view) {
     view->scene()->removeItem(view);
 }
 
-QSizeF QNToolBar::viewSize(const QGraphicsObject *view) { return view->boundingRect().size(); }
+QSizeF QNToolBar::viewSize(const QGraphicsObject *view) {
+  return view->boundingRect().size();
+}
 
 void QNToolBar::placeView(QGraphicsObject *view, const QPointF &topLeft) {
   view->setPos(topLeft - view->boundingRect().topLeft());
@@ -64,9 +66,15 @@ void QNToolBar::setBackGroundView(QGraphicsWidget *view) {
   view->setGeometry(QRectF(QPointF(), size() + QSizeF(0, kBackgroundOverhang)));
 }
 
-void QNToolBar::setLeftItems(const Views &views) { setGroup(m_left, views, Group::Left); }
-void QNToolBar::setCenterItems(const Views &views) { setGroup(m_center, views, Group::Center); }
-void QNToolBar::setRightItems(const Views &views) { setGroup(m_right, views, Group::Right); }
+void QNToolBar::setLeftItems(const Views &views) {
+  setGroup(m_left, views, Group::Left);
+}
+void QNToolBar::setCenterItems(const Views &views) {
+  setGroup(m_center, views, Group::Center);
+}
+void QNToolBar::setRightItems(const Views &views) {
+  setGroup(m_right, views, Group::Right);
+}
 
 QNToolBar::Views QNToolBar::alive(const Held &held) {
   Views views;
@@ -97,7 +105,9 @@ void QNToolBar::placeGroup(const Held &group, Group kind) {
   const Views views = alive(group);
   const qreal width = m_container->size().width();
   const qreal height = m_container->size().height();
-  const auto top = [height](QGraphicsObject *view) { return (height - viewSize(view).height()) / 2; };
+  const auto top = [height](QGraphicsObject *view) {
+    return (height - viewSize(view).height()) / 2;
+  };
   switch (kind) {
   case Group::Left: {
     qreal x = kEdgeInset;

@@ -54,7 +54,9 @@ QPixmap ShellArtwork::picture(const QString &name, const QSizeF &size, qreal dev
   return pixmap;
 }
 
-QColor ShellArtwork::barInk() { return QColor(0x3a, 0x3f, 0x47); }
+QColor ShellArtwork::barInk() {
+  return QColor(0x3a, 0x3f, 0x47);
+}
 
 namespace {
 constexpr qreal kPlateRatio = 2;

@@ -3,9 +3,9 @@
 #include "common/FolderPaths.h"
 #include "shell/QNNavigationController.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPointingDevice>
-#include <QCoreApplication>
 #include <QTest>
 
 RecordingScreen::RecordingScreen(const QString &title, bool showsBar) {

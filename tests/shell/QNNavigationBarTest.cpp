@@ -89,11 +89,11 @@ void QNNavigationBarTest::groupsLaidOutFromEdgesAndCentre_data() {
   QTest::newRow("left two") << "left" << QList<qreal>{40, 60} << QList<qreal>{10, 50};
   QTest::newRow("left three") << "left" << QList<qreal>{40, 60, 20} << QList<qreal>{10, 50, 110};
   QTest::newRow("right two") << "right" << QList<qreal>{40, 60} << QList<qreal>{718, 658};
-  QTest::newRow("centre three of 101") << "centre" << QList<qreal>{33, 34, 34}
-                                       << QList<qreal>{333, 366, 400};
+  QTest::newRow("centre three of 101")
+      << "centre" << QList<qreal>{33, 34, 34} << QList<qreal>{333, 366, 400};
   QTest::newRow("centre one") << "centre" << QList<qreal>{100} << QList<qreal>{334};
-  QTest::newRow("centre fractions") << "centre" << QList<qreal>{20.5, 20.5}
-                                    << QList<qreal>{363, 383};
+  QTest::newRow("centre fractions")
+      << "centre" << QList<qreal>{20.5, 20.5} << QList<qreal>{363, 383};
 }
 
 void QNNavigationBarTest::groupsLaidOutFromEdgesAndCentre() {

@@ -201,9 +201,9 @@ void QNNavigationControllerTest::popToPageReleasesScreensAbove() {
   auto *shelf = new RecordingScreen("Shelf");
   QPointer<RecordingScreen> editor = new RecordingScreen("Editor", false);
   QPointer<RecordingScreen> preview = new RecordingScreen("Preview");
-  for (BaseViewController *screen : {static_cast<BaseViewController *>(shelf),
-                                     static_cast<BaseViewController *>(editor.data()),
-                                     static_cast<BaseViewController *>(preview.data())}) {
+  for (BaseViewController *screen :
+       {static_cast<BaseViewController *>(shelf), static_cast<BaseViewController *>(editor.data()),
+        static_cast<BaseViewController *>(preview.data())}) {
     nav->pageJump(screen, QVariant());
     QVERIFY(fixture.waitForTransition());
   }
@@ -272,8 +272,7 @@ void QNNavigationControllerTest::backButtonHiddenWithOnlyRoot() {
   QVERIFY(bar->backButton()->isVisible());
   QVERIFY(fixture.waitForTransition());
   // The bar's back button, tapped in the scene, goes back to the root.
-  const QPointF button =
-      bar->backButton()->mapToScene(bar->backButton()->boundingRect().center());
+  const QPointF button = bar->backButton()->mapToScene(bar->backButton()->boundingRect().center());
   fixture.click(button);
   QVERIFY(nav->isInTransition());
   QVERIFY(fixture.waitForTransition());
