@@ -9,7 +9,8 @@ QPointF midpoint(const QPointF &a, const QPointF &b);
 // Quadratic curve from mid(p1, p0) to mid(p2, p1) with p1 as control point;
 // consecutive segments meet exactly.
 QPainterPath smoothingSegment(const QPointF &p0, const QPointF &p1, const QPointF &p2);
-// Appends the same curve to path as a new subpath.
+// Appends the same curve to path, continuing its subpath when it starts where
+// the path ends.
 void appendSmoothingSegment(QPainterPath &path, const QPointF &p0, const QPointF &p1,
                             const QPointF &p2);
 // Straight line from mid(previous, current) to mid(previous, last).

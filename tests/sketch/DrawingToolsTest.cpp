@@ -83,6 +83,31 @@ private Q_SLOTS:
     QVERIFY(qGray(screen.pixel(window.toViewport(at))) < 60);
   }
 
+  // The marker's tap is a translucent dot and the rubber's a clear spot, each of lineWidth.
+  void markerAndRubberTapsLeaveRoundSpots() {
+    SketchTestScene window;
+    SketchView *sketch = window.page().sketchView();
+    sketch->initContentImage(solidBase(QColor(200, 180, 120)));
+    MarkPenTool::sharedMarkPenTool()->setCurrentColor(QColor(0, 0, 255, 128));
+    MarkPenTool::sharedMarkPenTool()->setLineWidth(20);
+    window.page().setActiveTool(MarkPenTool::sharedMarkPenTool());
+    window.touchStroke({{200, 300}});
+    RubberTool::sharedRubberTool()->setLineWidth(16);
+    window.page().setActiveTool(RubberTool::sharedRubberTool());
+    window.touchStroke({{400, 300}});
+    QCOMPARE(sketch->drawables().size(), size_t(2));
+    const QImage flat = sketch->contentImage();
+    const QColor marked = QColor::fromRgba(flat.pixel(400, 600));
+    QVERIFY(marked.blue() > marked.red()); // blue laid over the base, translucent
+    QVERIFY(marked.red() > 60);
+    QCOMPARE(qAlpha(flat.pixel(800, 600)), 0);
+    QCOMPARE(qAlpha(flat.pixel(800 + 14, 600 + 14)), 255); // outside the round spot
+    int clearRun = 0;
+    for (int x = 760; x < 840; ++x)
+      clearRun += qAlpha(flat.pixel(x, 600)) < 128;
+    QVERIFY(qAbs(clearRun - 32) <= 1);
+  }
+
   void penStrokeCommitsWhenTheFingerLifts() {
     SketchTestScene window;
     window.page().setActiveTool(PenTool::sharedPenTool());
