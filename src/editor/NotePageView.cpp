@@ -448,8 +448,10 @@ bool NotePageView::routePointer(QGraphicsItem *receiver, QEvent *event) {
     mouse->accept();
     return true;
   }
-  const QList<ToolTouch> samples =
-      m_adapter.translate(event, [&](const QPointF &p) { return mapFromItem(receiver, p); });
+  // The event's own position is relative to its receiver as it was placed when
+  // the press began; the scene position stays right while a widget moves.
+  const QPointF position = mapFromScene(mouse->scenePos());
+  const QList<ToolTouch> samples = m_adapter.translate(event, [&](const QPointF &) { return position; });
   deliver(samples);
   if (event->type() == QEvent::GraphicsSceneMouseRelease)
     m_route = Route::None;

@@ -215,6 +215,8 @@ void TextWidget::setEditing(bool editing) {
 }
 
 void TextWidget::updateInteraction() {
+  // Only an editor that takes touches itself is picked by the scene.
+  m_textView->setAcceptedMouseButtons(isReadOnly() || m_editing ? Qt::LeftButton : Qt::NoButton);
   if (isReadOnly())
     m_textView->setTextInteractionFlags(Qt::TextBrowserInteraction);
   else
