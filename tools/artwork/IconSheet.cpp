@@ -6,6 +6,14 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+namespace {
+// The largest rect of the picture's proportions centred in box.
+QRectF fitted(const QSizeF &picture, const QRectF &box) {
+  const QSizeF size = picture.isEmpty() ? box.size() : picture.scaled(box.size(), Qt::KeepAspectRatio);
+  return QRectF(box.center() - QPointF(size.width(), size.height()) / 2, size);
+}
+} // namespace
+
 namespace IconSheet {
 
 bool render(const QString &svgFolder, const QString &sheetPath) {
@@ -34,9 +42,10 @@ bool render(const QString &svgFolder, const QString &sheetPath) {
     const QRectF dark(origin + QPointF(8, 8), QSizeF(40, 40));
     painter.fillRect(dark, QColor(0x2e, 0x31, 0x36));
     painter.fillRect(dark.translated(0, 44), Qt::white);
-    svg.render(&painter, dark.adjusted(4, 4, -4, -4));
-    svg.render(&painter, dark.translated(0, 44).adjusted(4, 4, -4, -4));
-    svg.render(&painter, QRectF(origin + QPointF(58, 12), QSizeF(80, 80)));
+    const QSizeF natural = svg.defaultSize();
+    svg.render(&painter, fitted(natural, dark.adjusted(4, 4, -4, -4)));
+    svg.render(&painter, fitted(natural, dark.translated(0, 44).adjusted(4, 4, -4, -4)));
+    svg.render(&painter, fitted(natural, QRectF(origin + QPointF(58, 12), QSizeF(80, 80))));
     painter.setPen(QColor(0x55, 0x55, 0x55));
     painter.drawText(QRectF(origin + QPointF(0, 98), QSizeF(tile.width(), 18)), Qt::AlignCenter,
                      files.at(i));
