@@ -31,7 +31,8 @@ double PageThumbnail::boxHeight(const TutorialPages::TextBox &box) {
 }
 
 QImage PageThumbnail::render(const QImage &background, const TutorialPages::Page &page,
-                             const QList<QImage> &photos, const QImage &sketch) {
+                             const QList<QImage> &photos, const QImage &sketch,
+                             const QString &resourceFolder) {
   constexpr double kScale = 2 * 0.2;
   QImage thumb((kPage * kScale).toSize(), QImage::Format_RGB32);
   thumb.fill(Qt::white);
@@ -48,6 +49,10 @@ QImage PageThumbnail::render(const QImage &background, const TutorialPages::Page
     const QRectF frame(QPointF(-photo.size.width() / 2, -photo.size.height() / 2), photo.size);
     p.drawImage(frame, photos.at(i));
     p.restore();
+  }
+  for (const TutorialPages::Sticker &sticker : page.stickers) {
+    const QImage picture(resourceFolder + QString::asprintf("/artwork/%02d@2x.png", sticker.number));
+    p.drawImage(QRectF(sticker.center - QPointF(22, 22), QSizeF(44, 44)), picture);
   }
   for (const TutorialPages::TextBox &box : page.texts) {
     p.save();

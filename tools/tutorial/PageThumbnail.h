@@ -17,6 +17,8 @@ public:
   // The box's height as a text widget shows it: its editor starts 15 points down.
   static double boxHeight(const TutorialPages::TextBox &box);
 
+  // Stickers are drawn from the resource folder's "artwork/NN@2x.png".
   static QImage render(const QImage &background, const TutorialPages::Page &page,
-                       const QList<QImage> &photos, const QImage &sketch);
+                       const QList<QImage> &photos, const QImage &sketch,
+                       const QString &resourceFolder);
 };

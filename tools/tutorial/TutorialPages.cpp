@@ -197,6 +197,7 @@ Page collect() {
              << lead(660, "Share", kRed,
                      "Send the page as a picture by mail, to Twitter or to Facebook.");
   page.photos << Photo{{575, 360}, {230, 172}, 0.07, 1};
+  page.stickers << Sticker{{560, 230}, 4} << Sticker{{612, 226}, 23} << Sticker{{664, 232}, 41};
   page.sketch = [](QPainter &p) {
     InkPainter ink(p);
     // A paper plane with its dotted flight.

@@ -33,9 +33,15 @@ struct Photo {
   int motif = 0;     // which painted picture (TutorialPhoto)
 };
 
+struct Sticker {
+  QPointF center;
+  int number = 1; // 1 to 50, as the sticker picker numbers them
+};
+
 struct Page {
   QList<TextBox> texts;
   QList<Photo> photos;
+  QList<Sticker> stickers; // 44 by 44 points each
   std::function<void(QPainter &)> sketch; // may be empty
 };
 

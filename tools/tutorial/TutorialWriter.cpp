@@ -11,6 +11,7 @@
 #include "common/Identifiers.h"
 #include "store/NoteBook.h"
 #include "store/NoteBookManager.h"
+#include "store/EmojiWidgetData.h"
 #include "store/NotePage.h"
 #include "store/PhotoWidgetData.h"
 #include "store/StyledText.h"
@@ -124,6 +125,14 @@ bool TutorialWriter::writePage(NoteBook &book, NotePage &page, const TutorialPag
     widgets.push_back(record);
   }
 
+  for (const TutorialPages::Sticker &sticker : content.stickers) {
+    auto record = std::make_shared<EmojiWidgetData>();
+    record->setEmojiIndex(sticker.number);
+    record->setCenter(sticker.center);
+    record->setSize(QSizeF(44, 44));
+    widgets.push_back(record);
+  }
+
   QImage sketch = ArtworkImage::blank(NotePage::sketchLayerSize, 2, false);
   if (content.sketch) {
     QPainter painter(&sketch);
@@ -133,7 +142,7 @@ bool TutorialWriter::writePage(NoteBook &book, NotePage &page, const TutorialPag
   page.setSketchImage(sketch);
   page.setSketched(true);
   page.setPageEdited(true);
-  const QImage thumb = PageThumbnail::render(background, content, photos, sketch);
+  const QImage thumb = PageThumbnail::render(background, content, photos, sketch, m_resources);
   if (!page.save() || !page.setPageThumb(thumb))
     return false;
   // The editor writes sketches fast; shipped ones are packed as tightly as
