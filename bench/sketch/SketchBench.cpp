@@ -50,7 +50,8 @@ DrawablePtr crossingStroke(QRandomGenerator &random) {
     p2 = point;
     if (i >= 2)
       pieces.push_back(DrawPath::pathWithPath(StrokeGeometry::smoothingSegment(p0, p1, p2),
-                                              QColor(20, 20, 20), 2.5f + random.bounded(2.0), false));
+                                              QColor(20, 20, 20), 2.5f + random.bounded(2.0),
+                                              false));
   }
   return std::make_shared<const DrawPathGroup>(std::move(pieces));
 }
@@ -127,8 +128,7 @@ void markerSample(benchmark::State &state) {
     for (int i = 1; i <= length; ++i)
       marker->touchesMoved({touch(ToolTouch::Move, circlePoint(i), circlePoint(i - 1))});
     state.ResumeTiming();
-    marker->touchesMoved(
-        {touch(ToolTouch::Move, circlePoint(length + 1), circlePoint(length))});
+    marker->touchesMoved({touch(ToolTouch::Move, circlePoint(length + 1), circlePoint(length))});
     state.PauseTiming();
     marker->cancel();
     state.ResumeTiming();
@@ -170,11 +170,24 @@ void undoRedoRedraw(benchmark::State &state) {
     history.appendDrawable(newest);
   }
 }
+// Undo after undo, ever further back through the page's history (beyond the
+// pixels saved for the newest strokes).
+void undoDeep(benchmark::State &state) {
+  BenchPage page;
+  fillHistory(page, int(state.range(0)));
+  for (auto _ : state)
+    page.manager.undo();
+}
 } // namespace
 
 BENCHMARK(penSample)->Name("pen_sample")->Arg(0)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(strokeFloor)->Name("stroke_floor")->Unit(benchmark::kMicrosecond);
-BENCHMARK(markerSample)->Name("marker_sample")->Arg(200)->Iterations(40)->Unit(benchmark::kMicrosecond);
+BENCHMARK(markerSample)
+    ->Name("marker_sample")
+    ->Arg(200)
+    ->Iterations(40)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(flatten)->Name("flatten")->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(undoRedo)->Name("undo_redo")->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(undoDeep)->Name("undo_deep")->Arg(10000)->Iterations(320)->Unit(benchmark::kMillisecond);
 BENCHMARK(undoRedoRedraw)->Name("undo_redo_redraw")->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,8 @@
 
 void Drawable::draw(QPainter &) const {}
 
-QRectF Drawable::frame() const { return {}; }
+QRectF Drawable::frame() const {
+  return {};
+}
 
 void Drawable::drawRect(QPainter &, const QRectF &) const {}

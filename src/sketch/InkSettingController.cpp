@@ -8,7 +8,8 @@
 
 InkSettingController::InkSettingController(const QString &titleKey, int previewType,
                                            const std::array<int, 8> &sizes, QGraphicsItem *parent)
-    : SettingPanel(QSizeF(400, 240), titleKey, parent), m_previewType(previewType), m_sizes(sizes) {}
+    : SettingPanel(QSizeF(400, 240), titleKey, parent), m_previewType(previewType), m_sizes(sizes) {
+}
 
 void InkSettingController::build() {
   const qreal y1 = kFirstSectionY;

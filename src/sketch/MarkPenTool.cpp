@@ -32,14 +32,16 @@ void MarkPenTool::touchesMoved(const QList<ToolTouch> &touches) {
                                          m_currentPoint);
   // The whole stroke is stroked as one path, so crossings keep one coat of ink.
   m_sketchView->clearTemps();
-  m_sketchView->appendTemp(DrawPath::pathWithPath(m_bezierPath, m_currentColor, m_lineWidth, false));
+  m_sketchView->appendTemp(
+      DrawPath::pathWithPath(m_bezierPath, m_currentColor, m_lineWidth, false));
 }
 
 void MarkPenTool::touchesEnded(const QList<ToolTouch> &touches) {
   if (!trackedTouch(touches))
     return;
   m_sketchView->clearTemps();
-  m_sketchView->addDrawable(DrawPath::pathWithPath(m_bezierPath, m_currentColor, m_lineWidth, false));
+  m_sketchView->addDrawable(
+      DrawPath::pathWithPath(m_bezierPath, m_currentColor, m_lineWidth, false));
   m_bezierPath = QPainterPath();
   stopTracking();
 }

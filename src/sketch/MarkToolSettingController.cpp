@@ -28,4 +28,6 @@ void MarkToolSettingController::setToolSize(float size) {
   MarkPenTool::sharedMarkPenTool()->setLineWidth(size);
 }
 
-QColor MarkToolSettingController::idleDotColor() const { return QColor(150, 150, 150); }
+QColor MarkToolSettingController::idleDotColor() const {
+  return QColor(150, 150, 150);
+}

@@ -9,7 +9,9 @@ PanelButton::PanelButton(const QRectF &frame, QGraphicsItem *parent)
   setAcceptedMouseButtons(Qt::LeftButton);
 }
 
-QRectF PanelButton::boundingRect() const { return QRectF(QPointF(0, 0), m_size); }
+QRectF PanelButton::boundingRect() const {
+  return QRectF(QPointF(0, 0), m_size);
+}
 
 void PanelButton::setSize(const QSizeF &size) {
   prepareGeometryChange();

@@ -17,10 +17,14 @@ void PenToolSettingController::setToolColor(const QColor &swatchColor) {
   PenTool::sharedPenTool()->setCurrentColor(swatchColor);
 }
 
-float PenToolSettingController::toolSize() const { return PenTool::sharedPenTool()->strokeWidth(); }
+float PenToolSettingController::toolSize() const {
+  return PenTool::sharedPenTool()->strokeWidth();
+}
 
 void PenToolSettingController::setToolSize(float size) {
   PenTool::sharedPenTool()->setStrokeWidth(size);
 }
 
-QColor PenToolSettingController::idleDotColor() const { return Qt::black; }
+QColor PenToolSettingController::idleDotColor() const {
+  return Qt::black;
+}

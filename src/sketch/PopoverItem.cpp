@@ -7,8 +7,8 @@
 #include <QPropertyAnimation>
 
 namespace {
-constexpr qreal kArrow = 14;  // height of the arrow above the bubble
-constexpr qreal kMargin = 8;  // the bubble's rim around its content
+constexpr qreal kArrow = 14; // height of the arrow above the bubble
+constexpr qreal kMargin = 8; // the bubble's rim around its content
 constexpr qreal kScreenEdge = 6;
 constexpr int kFadeMs = 200;
 } // namespace

@@ -29,7 +29,9 @@ public:
   void cancelGesture();
 
   QNRewindGestureRecognizerDelegate *rewindDelegate() const { return m_rewindDelegate; }
-  void setRewindDelegate(QNRewindGestureRecognizerDelegate *delegate) { m_rewindDelegate = delegate; }
+  void setRewindDelegate(QNRewindGestureRecognizerDelegate *delegate) {
+    m_rewindDelegate = delegate;
+  }
   bool rewindBegin() const { return m_rewindBegin; }
   State state() const { return m_state; }
 

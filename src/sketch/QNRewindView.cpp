@@ -34,7 +34,9 @@ QNRewindView::QNRewindView(const QRectF &frame, QGraphicsItem *parent)
   m_minuteHand = makeHand(QStringLiteral("minute_hand"), this, m_size);
 }
 
-QRectF QNRewindView::boundingRect() const { return QRectF(QPointF(0, 0), m_size); }
+QRectF QNRewindView::boundingRect() const {
+  return QRectF(QPointF(0, 0), m_size);
+}
 
 void QNRewindView::setRewindStep(uint steps) {
   m_rewindStep = steps;
@@ -86,9 +88,8 @@ void QNRewindView::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QW
   painter->setBrush(Qt::white);
   for (uint k = 0; k < dots; ++k) {
     const qreal a = 2 * M_PI * k / dots;
-    painter->drawEllipse(QPointF(centre.x() + dotRadius * std::sin(a),
-                                 centre.y() - dotRadius * std::cos(a)),
-                         3, 3);
+    painter->drawEllipse(
+        QPointF(centre.x() + dotRadius * std::sin(a), centre.y() - dotRadius * std::cos(a)), 3, 3);
   }
   const qreal sectorRadius = w / 2 - 28;
   painter->setBrush(m_fillColor);

@@ -10,7 +10,9 @@ RubberTool *RubberTool::sharedRubberTool() {
   return &tool;
 }
 
-void RubberTool::touchesBegan(const QList<ToolTouch> &touches) { beginTracking(touches); }
+void RubberTool::touchesBegan(const QList<ToolTouch> &touches) {
+  beginTracking(touches);
+}
 
 void RubberTool::touchesMoved(const QList<ToolTouch> &touches) {
   const ToolTouch *touch = trackedTouch(touches);

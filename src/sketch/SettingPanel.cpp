@@ -21,7 +21,9 @@ SettingPanel::SettingPanel(const QSizeF &size, const QString &titleKey, QGraphic
   addSeparator(40);
 }
 
-QRectF SettingPanel::boundingRect() const { return QRectF(QPointF(0, 0), m_size); }
+QRectF SettingPanel::boundingRect() const {
+  return QRectF(QPointF(0, 0), m_size);
+}
 
 void SettingPanel::paint(QPainter *, const QStyleOptionGraphicsItem *, QWidget *) {}
 
@@ -66,8 +68,10 @@ void SettingPanel::addSizeButtons(qreal y, const std::array<int, 8> &shownSizes,
     font.setPixelSize(10);
     label->setFont(font);
     label->setBrush(kTextGrey);
-    label->setPos((40 - label->boundingRect().width()) / 2, 28 + (10 - label->boundingRect().height()) / 2);
-    connect(button, &PanelButton::clicked, this, [this](PanelButton *sender) { sizeSelected(sender); });
+    label->setPos((40 - label->boundingRect().width()) / 2,
+                  28 + (10 - label->boundingRect().height()) / 2);
+    connect(button, &PanelButton::clicked, this,
+            [this](PanelButton *sender) { sizeSelected(sender); });
     m_sizeButtons[k] = button;
   }
 }

@@ -86,7 +86,8 @@ QRectF SketchHistory::appendDrawable(const DrawablePtr &item) {
   return item->frame();
 }
 
-QRectF SketchHistory::removeDrawable(const DrawablePtr &item) {
+QRectF SketchHistory::removeDrawable(const DrawablePtr &itemRef) {
+  const DrawablePtr item = itemRef; // the caller's reference may point into the list
   auto found = std::find(m_drawables.begin(), m_drawables.end(), item);
   if (found == m_drawables.end())
     return {};
@@ -98,10 +99,11 @@ QRectF SketchHistory::removeDrawable(const DrawablePtr &item) {
     blit(m_cache, under.under, under.pixels, QPoint(0, 0));
     m_snapshotBytes -= under.under.sizeInBytes();
     m_snapshots.pop_back();
+  } else if (newest) {
+    refillSnapshots(pixels);
   } else {
     // Pixels saved under later items included this one.
-    if (!newest)
-      dropSnapshots();
+    dropSnapshots();
     redrawCache(pixels);
   }
   showCache(pixels);
@@ -166,7 +168,32 @@ QRect SketchHistory::pixelRect(const QRectF &rect) const {
   return scaled.toAlignedRect().adjusted(-1, -1, 1, 1).intersected(m_cache.rect());
 }
 
-void SketchHistory::redrawCache(const QRect &pixels) {
+// The newest item went without saved pixels: the history is redrawn once in
+// the union of its frame and the frames of the items just before it, and
+// those items are painted again one by one, saving the pixels under each, so
+// that the next undo steps restore instead of redrawing.
+void SketchHistory::refillSnapshots(const QRect &removedPixels) {
+  dropSnapshots();
+  const size_t count = m_drawables.size();
+  const size_t first = count > kRefillItems ? count - kRefillItems : 0;
+  QRect area = removedPixels;
+  for (size_t i = first; i < count; ++i)
+    area = area.united(pixelRect(m_drawables[i]->frame()));
+  redrawCache(area, first);
+  for (size_t i = first; i < count; ++i) {
+    const QRect pixels = pixelRect(m_drawables[i]->frame());
+    keepSnapshot(m_drawables[i].get(), pixels);
+    if (pixels.isEmpty())
+      continue;
+    QPainter painter(&m_cache);
+    painter.setClipRect(pixels);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(m_scale, m_scale);
+    m_drawables[i]->draw(painter);
+  }
+}
+
+void SketchHistory::redrawCache(const QRect &pixels, size_t count) {
   if (pixels.isEmpty())
     return;
   QPainter painter(&m_cache);
@@ -181,8 +208,9 @@ void SketchHistory::redrawCache(const QRect &pixels) {
   painter.scale(m_scale, m_scale);
   const QRectF dirty(pixels.x() / m_scale, pixels.y() / m_scale, pixels.width() / m_scale,
                      pixels.height() / m_scale);
-  for (const DrawablePtr &item : m_drawables)
-    item->drawRect(painter, dirty);
+  count = qMin(count, m_drawables.size());
+  for (size_t i = 0; i < count; ++i)
+    m_drawables[i]->drawRect(painter, dirty);
 }
 
 void SketchHistory::showCache(const QRect &pixels) {

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QSizeF>
+#include <cstdint>
 #include <deque>
 #include <vector>
 
@@ -18,8 +19,10 @@
 // A new piece paints only itself into the picture, so a sample costs the same
 // however long the stroke or the history. A committed item is baked into the
 // cache once. Removing the newest item restores the pixels saved under it when
-// a snapshot is still held (bounded memory), otherwise redraws the history in
-// that item's frame only. Every change returns the rect (points) to repaint.
+// a snapshot is still held (bounded memory); otherwise it redraws the history
+// once, in the frames of that item and the few before it, and saves their
+// pixels again for the next steps. Every change returns the rect (points) to
+// repaint.
 // Main thread only; the model never talks to a view.
 class SketchHistory {
 public:
@@ -68,7 +71,9 @@ private:
     QImage under;
   };
   QRect pixelRect(const QRectF &rect) const;
-  void redrawCache(const QRect &pixels);
+  // Base plus the oldest count items, within pixels.
+  void redrawCache(const QRect &pixels, size_t count = SIZE_MAX);
+  void refillSnapshots(const QRect &removedPixels);
   void showCache(const QRect &pixels);
   void paintTemps(const QRect &pixels);
   void keepSnapshot(const Drawable *item, const QRect &pixels);
@@ -85,4 +90,6 @@ private:
   std::deque<Snapshot> m_snapshots;
   qint64 m_snapshotBytes = 0;
   qint64 m_snapshotBudget = 96ll << 20;
+  // How many items before a newest one without saved pixels get theirs again.
+  static constexpr size_t kRefillItems = 32;
 };

@@ -19,7 +19,9 @@ SketchView::SketchView(const QRectF &frame, QGraphicsItem *parent)
 
 SketchView::~SketchView() = default;
 
-QRectF SketchView::boundingRect() const { return m_history->bounds(); }
+QRectF SketchView::boundingRect() const {
+  return m_history->bounds();
+}
 
 void SketchView::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *) {
   const QRectF exposed = option->exposedRect.intersected(boundingRect());
@@ -45,7 +47,9 @@ void SketchView::setContentImage(const QImage &bitmap) {
   repaintRect(m_history->setBaseImage(bitmap));
 }
 
-QImage SketchView::contentImage() const { return m_history->contentImage(); }
+QImage SketchView::contentImage() const {
+  return m_history->contentImage();
+}
 
 void SketchView::addDrawable(const DrawablePtr &item) {
   if (m_notePageView) {
@@ -80,22 +84,30 @@ void SketchView::clearView() {
   update();
 }
 
-void SketchView::reset() { repaintRect(m_history->reset()); }
+void SketchView::reset() {
+  repaintRect(m_history->reset());
+}
 
-const std::vector<DrawablePtr> &SketchView::drawables() const { return m_history->drawables(); }
+const std::vector<DrawablePtr> &SketchView::drawables() const {
+  return m_history->drawables();
+}
 
 void SketchView::appendTemp(const DrawPathPtr &piece) {
   repaintRect(m_history->appendTemp(piece));
 }
 
-void SketchView::clearTemps() { repaintRect(m_history->clearTemps()); }
+void SketchView::clearTemps() {
+  repaintRect(m_history->clearTemps());
+}
 
 std::vector<DrawPathPtr> SketchView::takeTemps() {
   repaintRect(m_history->tempsFrame());
   return m_history->takeTemps();
 }
 
-const std::vector<DrawPathPtr> &SketchView::temps() const { return m_history->temps(); }
+const std::vector<DrawPathPtr> &SketchView::temps() const {
+  return m_history->temps();
+}
 
 void SketchView::repaintRect(const QRectF &rect) {
   if (!rect.isEmpty())

@@ -8,7 +8,9 @@ StrokeSampleView::StrokeSampleView(const QRectF &frame, QGraphicsItem *parent)
   setAcceptedMouseButtons(Qt::NoButton);
 }
 
-QRectF StrokeSampleView::boundingRect() const { return QRectF(QPointF(0, 0), m_size); }
+QRectF StrokeSampleView::boundingRect() const {
+  return QRectF(QPointF(0, 0), m_size);
+}
 
 void StrokeSampleView::setLineWidth(float width) {
   if (width != m_lineWidth) {
@@ -62,6 +64,6 @@ void StrokeSampleView::paint(QPainter *painter, const QStyleOptionGraphicsItem *
     painter->drawEllipse(path.currentPosition(), m_lineWidth / 2.0, m_lineWidth / 2.0);
     return;
   }
-  painter->strokePath(path, QPen(m_strokeColor, m_lineWidth, Qt::SolidLine, Qt::RoundCap,
-                                 Qt::RoundJoin));
+  painter->strokePath(path,
+                      QPen(m_strokeColor, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }

@@ -56,4 +56,6 @@ void StrokeTool::finishGroupedStroke(const ToolTouch &touch, bool rubber) {
   stopTracking();
 }
 
-void StrokeTool::stopTracking() { m_trackingTouch.reset(); }
+void StrokeTool::stopTracking() {
+  m_trackingTouch.reset();
+}

@@ -75,7 +75,7 @@ QList<ToolTouch> ToolTouchAdapter::translate(const QEvent *event, const Mapper &
       break;
     if (event->type() != QEvent::MouseMove && mouse->button() != Qt::LeftButton)
       break;
-    const ToolTouch::Phase phase = event->type() == QEvent::MouseMove           ? ToolTouch::Move
+    const ToolTouch::Phase phase = event->type() == QEvent::MouseMove            ? ToolTouch::Move
                                    : event->type() == QEvent::MouseButtonRelease ? ToolTouch::Up
                                                                                  : ToolTouch::Down;
     appendSample(samples, pointerSample(phase, mapped(map, mouse->position()), 1.0));
@@ -90,10 +90,10 @@ QList<ToolTouch> ToolTouchAdapter::translate(const QEvent *event, const Mapper &
       break;
     if (event->type() != QEvent::GraphicsSceneMouseMove && mouse->button() != Qt::LeftButton)
       break;
-    const ToolTouch::Phase phase =
-        event->type() == QEvent::GraphicsSceneMouseMove      ? ToolTouch::Move
-        : event->type() == QEvent::GraphicsSceneMouseRelease ? ToolTouch::Up
-                                                             : ToolTouch::Down;
+    const ToolTouch::Phase phase = event->type() == QEvent::GraphicsSceneMouseMove ? ToolTouch::Move
+                                   : event->type() == QEvent::GraphicsSceneMouseRelease
+                                       ? ToolTouch::Up
+                                       : ToolTouch::Down;
     appendSample(samples, pointerSample(phase, mapped(map, mouse->pos()), 1.0));
     break;
   }
@@ -104,7 +104,8 @@ QList<ToolTouch> ToolTouchAdapter::translate(const QEvent *event, const Mapper &
     const ToolTouch::Phase phase = event->type() == QEvent::TabletMove      ? ToolTouch::Move
                                    : event->type() == QEvent::TabletRelease ? ToolTouch::Up
                                                                             : ToolTouch::Down;
-    appendSample(samples, pointerSample(phase, mapped(map, tablet->position()), tablet->pressure()));
+    appendSample(samples,
+                 pointerSample(phase, mapped(map, tablet->position()), tablet->pressure()));
     break;
   }
   default:

@@ -27,7 +27,8 @@ public:
   QList<ToolTouch> translate(const QEvent *event, const Mapper &map = {});
 
 private:
-  std::optional<ToolTouch> pointerSample(ToolTouch::Phase phase, const QPointF &position, qreal pressure);
+  std::optional<ToolTouch> pointerSample(ToolTouch::Phase phase, const QPointF &position,
+                                         qreal pressure);
   int tapCountFor(const QPointF &position);
 
   QHash<int, QPointF> m_touchLast;

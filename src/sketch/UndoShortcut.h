@@ -8,4 +8,4 @@ class UndoManager;
 namespace UndoShortcut {
 // True when the key was an undo or redo key (whether or not a step was there to run).
 bool handleKeyPress(const QKeyEvent &event, UndoManager &manager);
-}
+} // namespace UndoShortcut

@@ -1,6 +1,8 @@
 #include "QuillTest.h"
 #include "SketchTestScene.h"
 
+#include "common/FolderPaths.h"
+
 #include "sketch/DrawPathGroup.h"
 #include "sketch/MarkPenTool.h"
 #include "sketch/PenTool.h"
@@ -44,6 +46,8 @@ QImage solidBase(const QColor &color) {
 class DrawingToolsTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
+
   void init() {
     PenTool::sharedPenTool()->setStrokeWidth(6);
     PenTool::sharedPenTool()->setCurrentColor(Qt::black);
@@ -138,8 +142,8 @@ private Q_SLOTS:
       points.append({x, 400 + step});
     }
     window.touchStroke(points);
-    const auto *group = dynamic_cast<const DrawPathGroup *>(
-        window.page().sketchView()->drawables().front().get());
+    const auto *group =
+        dynamic_cast<const DrawPathGroup *>(window.page().sketchView()->drawables().front().get());
     const auto &pieces = group->paths();
     QCOMPARE(pieces.front()->lineWidth(), 0.8f * 6);
     float thinnest = 6, thickest = 0;
@@ -240,10 +244,10 @@ private Q_SLOTS:
   void mouseAndTabletAreOneFinger() {
     ToolTouchAdapter adapter;
     const QPointingDevice *pen = QPointingDevice::primaryPointingDevice();
-    QTabletEvent press(QEvent::TabletPress, pen, QPointF(10, 20), QPointF(10, 20), 0.4, 0, 0, 0,
-                       0, 0, Qt::NoModifier, Qt::LeftButton, Qt::LeftButton);
-    QTabletEvent move(QEvent::TabletMove, pen, QPointF(15, 25), QPointF(15, 25), 0.6, 0, 0, 0, 0,
-                      0, Qt::NoModifier, Qt::NoButton, Qt::LeftButton);
+    QTabletEvent press(QEvent::TabletPress, pen, QPointF(10, 20), QPointF(10, 20), 0.4, 0, 0, 0, 0,
+                       0, Qt::NoModifier, Qt::LeftButton, Qt::LeftButton);
+    QTabletEvent move(QEvent::TabletMove, pen, QPointF(15, 25), QPointF(15, 25), 0.6, 0, 0, 0, 0, 0,
+                      Qt::NoModifier, Qt::NoButton, Qt::LeftButton);
     const QList<ToolTouch> down = adapter.translate(&press);
     const QList<ToolTouch> moved = adapter.translate(&move);
     QCOMPARE(down.size(), 1);

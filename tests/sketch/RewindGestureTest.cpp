@@ -1,12 +1,16 @@
 #include "QuillTest.h"
 #include "SketchTestScene.h"
 
+#include "common/FolderPaths.h"
+
 #include "sketch/MarkPenTool.h"
 #include "sketch/PenTool.h"
 #include "sketch/QNRewindGestureRecognizer.h"
 #include "sketch/QNRewindView.h"
 #include "sketch/SketchView.h"
 
+#include <QDir>
+#include <QGraphicsScene>
 #include <QPainter>
 #include <QTest>
 #include <cmath>
@@ -44,6 +48,8 @@ void holdTwoFingers(SketchTestScene &window, qreal startAngle) {
 class RewindGestureTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
+
   void directionIsAnticlockwiseOnScreen_data() {
     QTest::addColumn<QPointF>("vector");
     QTest::addColumn<qreal>("angle");
@@ -114,7 +120,8 @@ private Q_SLOTS:
     turn(window, 0, 720);
     QVERIFY(window.page().sketchView()->drawables().empty());
     QCOMPARE(window.page().rewindView()->progress(), 1.0f);
-    turn(window, 720, 720 - 170); // the dial stopped at 1: less than half a turn back redoes nothing
+    turn(window, 720,
+         720 - 170); // the dial stopped at 1: less than half a turn back redoes nothing
     QVERIFY(window.page().sketchView()->drawables().empty());
     window.touchRelease(0, around(window.page(), 0));
     window.touchRelease(1, QPointF(120, 880));
@@ -180,13 +187,33 @@ private Q_SLOTS:
     render();
     QCOMPARE(qRed(image.pixel(130, 14)), 255); // the first dot, at twelve o'clock
     const qreal a = 2 * M_PI / 20;             // twenty dots however many steps
-    QCOMPARE(qRed(image.pixel(qRound(130 + 116 * std::sin(a)), qRound(130 - 116 * std::cos(a)))), 255);
+    QCOMPARE(qRed(image.pixel(qRound(130 + 116 * std::sin(a)), qRound(130 - 116 * std::cos(a)))),
+             255);
     QVERIFY(qAlpha(image.pixel(130, 60)) > 160); // the whole disc still to rewind
     dial.setProgress(15);
     render();
     // From twelve o'clock clockwise to the hour hand (at six) is still to rewind.
     QVERIFY(qAlpha(image.pixel(160, 130)) > 160);
     QCOMPARE(qAlpha(image.pixel(100, 130)), 128);
+  }
+
+  // The dial with its hands mid-rewind, written for a person to look at.
+  void renderDial() {
+    QGraphicsScene scene(0, 0, 300, 300);
+    scene.setBackgroundBrush(QColor(252, 250, 240));
+    auto *dial = new QNRewindView(QRectF(20, 20, 260, 260));
+    scene.addItem(dial);
+    dial->setRewindStep(8);
+    dial->setProgress(2.4f);
+    QImage image(600, 600, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter);
+    painter.end();
+    const QString file = QDir::temp().filePath(QStringLiteral("quill-rewind-dial.png"));
+    QVERIFY(image.save(file));
+    qInfo("dial rendered to %s", qPrintable(file));
   }
 };
 

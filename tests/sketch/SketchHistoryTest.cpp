@@ -95,6 +95,25 @@ private Q_SLOTS:
     QCOMPARE(history.picture(), drawnInOrder(history));
   }
 
+  // Undoing far back, past the saved pixels, stays exact step by step.
+  void deepUndoStaysExact() {
+    SketchHistory history;
+    history.setSnapshotBudget(3 << 20); // room for a few strokes only
+    history.initContentImage(basePicture());
+    for (int i = 0; i < 90; ++i) {
+      const QPointF from(30 + (i * 37) % 600, 40 + (i * 53) % 700);
+      history.appendDrawable(stroke(from, from + QPointF(120, 60 - i % 120),
+                                    QColor(i * 2, 0, 255 - i * 2, 200), 3 + i % 7, i % 11 == 5));
+    }
+    QVERIFY(history.picture() == drawnInOrder(history));
+    for (int step = 1; step <= 90; ++step) {
+      history.removeDrawable(history.drawables().back());
+      if (step % 9 == 0)
+        QVERIFY2(history.picture() == drawnInOrder(history), qPrintable(QString::number(step)));
+    }
+    QCOMPARE(history.picture(), history.baseImage());
+  }
+
   void piecesInProgressShowOverTheHistory() {
     SketchHistory history;
     history.appendDrawable(stroke({50, 50}, {400, 300}, Qt::black, 5));

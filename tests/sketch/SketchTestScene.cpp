@@ -43,7 +43,9 @@ void TestPageItem::setActiveTool(NoteBookTool *tool) {
   m_tool = tool;
 }
 
-QGraphicsObject *TestPageItem::viewForEdit(NoteBookTool *) { return m_sketchView; }
+QGraphicsObject *TestPageItem::viewForEdit(NoteBookTool *) {
+  return m_sketchView;
+}
 
 void TestPageItem::rewindGestureDidBegin(QNRewindGestureRecognizer *) {
   if (!m_rewindView) {
@@ -115,8 +117,9 @@ void SketchTestScene::mouseStroke(const QList<QPointF> &pagePoints) {
   QWidget *viewport = m_view->viewport();
   QTest::mousePress(viewport, Qt::LeftButton, {}, toViewport(pagePoints.first()));
   for (const QPointF &point : pagePoints.mid(1)) {
-    QMouseEvent move(QEvent::MouseMove, toViewport(point), m_view->viewport()->mapToGlobal(toViewport(point)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, toViewport(point),
+                     m_view->viewport()->mapToGlobal(toViewport(point)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &move);
   }
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, toViewport(pagePoints.last()));
@@ -177,7 +180,9 @@ void SketchTestScene::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(m_view->viewport(), key, modifiers);
 }
 
-void SketchTestScene::settle() { QTest::qWait(20); }
+void SketchTestScene::settle() {
+  QTest::qWait(20);
+}
 
 QImage SketchTestScene::grabWindow() {
   settle();

@@ -7,10 +7,10 @@
 #include "sketch/UndoCounts.h"
 #include "sketch/UndoManager.h"
 
+#include <QEventPoint>
 #include <QGraphicsObject>
 #include <QGraphicsScene>
 #include <QGraphicsView>
-#include <QEventPoint>
 #include <QMap>
 #include <QPointingDevice>
 #include <memory>

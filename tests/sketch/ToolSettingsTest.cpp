@@ -1,6 +1,8 @@
 #include "QuillTest.h"
 #include "SketchTestScene.h"
 
+#include "common/FolderPaths.h"
+
 #include "sketch/MarkPenTool.h"
 #include "sketch/MarkToolSettingController.h"
 #include "sketch/PanelButton.h"
@@ -41,6 +43,8 @@ QList<QPointF> wave(qreal x0, qreal y0, qreal length, qreal amplitude) {
 class ToolSettingsTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
+
   void init() {
     PenTool::sharedPenTool()->setStrokeWidth(6);
     PenTool::sharedPenTool()->setCurrentColor(Qt::black);
@@ -164,6 +168,10 @@ private Q_SLOTS:
     const QString file = QDir::temp().filePath(QStringLiteral("quill-sketch-page.png"));
     QVERIFY(screen.convertToFormat(QImage::Format_ARGB32).save(file));
     qInfo("page rendered to %s", qPrintable(file));
+    PopoverItem::sharedPopover()->dismiss(false);
+    present<RubberSettingController>(window, QRectF(640, 0, 44, 44));
+    QVERIFY(
+        window.grabWindow().save(QDir::temp().filePath(QStringLiteral("quill-sketch-rubber.png"))));
     PopoverItem::sharedPopover()->dismiss(false);
   }
 };
