@@ -208,10 +208,12 @@ void TextWidget::setTextColor(const QColor &color) {
 void TextWidget::setEditing(bool editing) {
   m_editing = editing;
   updateInteraction();
-  if (editing)
+  if (editing) {
     m_textView->setFocus(Qt::OtherFocusReason);
-  else if (m_textView->hasFocus())
+    Q_EMIT editingBegan(this);
+  } else if (m_textView->hasFocus()) {
     m_textView->clearFocus();
+  }
 }
 
 void TextWidget::updateInteraction() {

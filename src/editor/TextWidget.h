@@ -58,6 +58,10 @@ public:
   void deleteSelf();
   QGraphicsTextItem *textView() const { return m_textView; }
 
+Q_SIGNALS:
+  // The box took the keyboard focus (the editor keeps it clear of the keyboard).
+  void editingBegan(TextWidget *box);
+
   NoteBookTool *toolForWidget() const override;
   WidgetDataPtr data() const override;
   bool saveDataForPage(NotePage &page) override;

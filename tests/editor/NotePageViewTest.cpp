@@ -2,6 +2,7 @@
 #include "QuillTest.h"
 
 #include "common/FolderPaths.h"
+#include "editor/EditMenu.h"
 #include "editor/NoteBackgroundView.h"
 #include "editor/NoteBookWidget.h"
 #include "editor/NotePageView.h"
@@ -18,6 +19,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointingDevice>
 #include <QTest>
 
 namespace {
@@ -92,6 +94,34 @@ private Q_SLOTS:
     // A tap on the empty page deactivates and goes to the tool.
     f.tap(QPointF(600, 700));
     QVERIFY(f.page->activeWidget() == nullptr);
+  }
+
+  // A finger on the screen reaches the tool as our own samples.
+  void touchesReachTheTool() {
+    EditorFixture f;
+    f.showNewPage();
+    RecordingTool tool;
+    f.setCurrentTool(&tool);
+    QPointingDevice *screen = QTest::createTouchDevice();
+    const auto at = [&](const QPointF &p) { return f.view.mapFromScene(f.page->mapToScene(p)); };
+    QTest::touchEvent(f.view.viewport(), screen).press(0, at(QPointF(200, 300)));
+    QTest::touchEvent(f.view.viewport(), screen).move(0, at(QPointF(240, 320)));
+    QTest::touchEvent(f.view.viewport(), screen).release(0, at(QPointF(240, 320)));
+    QCOMPARE(tool.samples.size(), 3);
+    QCOMPARE(tool.samples[0].phase, ToolTouch::Down);
+    QCOMPARE(tool.samples[0].position, QPointF(200, 300));
+    QCOMPARE(tool.samples[1].previousPosition, QPointF(200, 300));
+    QCOMPARE(tool.samples[2].phase, ToolTouch::Up);
+  }
+
+  void editMenuKeepsItsTouches() {
+    EditorFixture f;
+    f.showNewPage();
+    EditMenu::setVisibleFrame(f.page->mapRectToScene(QRectF(100, 100, 200, 40)));
+    QVERIFY(f.page->hitTest(QPointF(150, 120)) == nullptr);
+    QCOMPARE(f.page->hitTest(QPointF(150, 200)), static_cast<QGraphicsItem *>(f.page));
+    EditMenu::hide();
+    QCOMPARE(f.page->hitTest(QPointF(150, 120)), static_cast<QGraphicsItem *>(f.page));
   }
 
   void readOnlyTakesNoTouches() {

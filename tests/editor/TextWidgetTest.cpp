@@ -14,6 +14,8 @@
 #include "store/TextWidgetData.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QPainter>
 #include <QFile>
 #include <QGraphicsTextItem>
 #include <QInputMethodEvent>
@@ -308,6 +310,15 @@ private Q_SLOTS:
     QCOMPARE(TextTool::sharedTextTool()->textColor(), panel.swatch(3)->backgroundColor());
     QCOMPARE(runs(box->saveAttributeString()),
              QStringList{"abc|36|" + panel.swatch(3)->backgroundColor().name()});
+    QGraphicsScene scene(0, 0, 400, 240);
+    auto *shown = new TextToolSetController;
+    scene.addItem(shown);
+    QImage picture(800, 480, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    scene.render(&painter);
+    painter.end();
+    picture.save(QDir::temp().filePath("quill_text_settings.png"));
     QCOMPARE(TextToolSetController::kTextSizes, (std::array<int, 8>{12, 14, 18, 24, 36, 48, 60, 72}));
   }
 };
