@@ -13,7 +13,7 @@ InkSettingController::InkSettingController(const QString &titleKey, int previewT
 
 void InkSettingController::build() {
   const qreal y1 = kFirstSectionY;
-  addLabel(localizedString(QStringLiteral("COLOR")), QPointF(10, y1), kSectionLabelWidth);
+  addLabel(localizedString(QStringLiteral("COLOR")), QPointF(10, y1), 18, kSectionLabelWidth);
   auto *box = new PanelButton(QRectF(70, y1, 206, 82), this);
   box->setBackgroundColor(QColor::fromRgbF(2 / 3.0, 2 / 3.0, 2 / 3.0));
   box->setAcceptedMouseButtons(Qt::NoButton);
@@ -34,7 +34,7 @@ void InkSettingController::build() {
 
   addSeparator(y1 + 100);
   const qreal y2 = y1 + 110;
-  addLabel(localizedString(QStringLiteral("SIZE")), QPointF(10, y2), kSectionLabelWidth);
+  addLabel(localizedString(QStringLiteral("SIZE")), QPointF(10, y2), 18, kSectionLabelWidth);
   addSizeButtons(y2, m_sizes, true);
   for (int k = 0; k < 8; ++k) {
     StrokeSampleView *dot = sizeButtonDot(sizeButton(200 + k));

@@ -16,7 +16,7 @@ constexpr std::array<int, 8> kRubberWidths = {2, 4, 8, 12, 16, 20, 24, 26};
 RubberSettingController::RubberSettingController(QGraphicsItem *parent)
     : SettingPanel(QSizeF(400, 180), QStringLiteral("RUBBER SETTINGS"), parent) {
   const qreal y1 = kFirstSectionY;
-  addLabel(localizedString(QStringLiteral("SIZE")), QPointF(10, y1), kSectionLabelWidth);
+  addLabel(localizedString(QStringLiteral("SIZE")), QPointF(10, y1), 18, kSectionLabelWidth);
   addSizeButtons(y1, kShownSizes, false);
   const float width = RubberTool::sharedRubberTool()->lineWidth();
   for (int k = 0; k < 8; ++k)

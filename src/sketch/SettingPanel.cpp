@@ -17,7 +17,7 @@ constexpr int kDotTag = 101;
 
 SettingPanel::SettingPanel(const QSizeF &size, const QString &titleKey, QGraphicsItem *parent)
     : QGraphicsObject(parent), m_size(size) {
-  addLabel(localizedString(titleKey), QPointF(10, 10), 200);
+  addLabel(localizedString(titleKey), QPointF(10, 10), 18, 200);
   addSeparator(40);
 }
 
@@ -28,17 +28,15 @@ QRectF SettingPanel::boundingRect() const {
 void SettingPanel::paint(QPainter *, const QStyleOptionGraphicsItem *, QWidget *) {}
 
 QGraphicsSimpleTextItem *SettingPanel::addLabel(const QString &text, const QPointF &at,
-                                                qreal maxWidth) {
+                                                qreal pointSize, qreal maxWidth) {
   auto *label = new QGraphicsSimpleTextItem(text, this);
   QFont font = label->font();
-  font.setPixelSize(18); // scene units are points
+  font.setPixelSize(qRound(pointSize)); // scene units are points
   label->setFont(font);
   label->setBrush(kTextGrey);
   label->setPos(at);
-  // Texts wider than their room (a section label ends before the controls
-  // beside it) are narrowed to fit.
   const qreal width = label->boundingRect().width();
-  if (width > maxWidth)
+  if (maxWidth > 0 && width > maxWidth)
     label->setTransform(QTransform::fromScale(maxWidth / width, 1));
   return label;
 }

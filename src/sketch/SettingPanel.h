@@ -26,8 +26,10 @@ public:
 
 protected:
   SettingPanel(const QSizeF &size, const QString &titleKey, QGraphicsItem *parent);
-  // A label of the panel's grey 18-point text at (x, y), at most maxWidth wide.
-  QGraphicsSimpleTextItem *addLabel(const QString &text, const QPointF &at, qreal maxWidth);
+  // A label of the panel's grey text at (x, y); with a maxWidth, a text wider
+  // than that (a long translation) is narrowed to fit.
+  QGraphicsSimpleTextItem *addLabel(const QString &text, const QPointF &at, qreal pointSize,
+                                    qreal maxWidth = 0);
   // Room of a section label left of the panel's controls (which start at x 70).
   static constexpr qreal kSectionLabelWidth = 56;
   void addSeparator(qreal y);
