@@ -62,6 +62,8 @@ Q_SIGNALS:
   // The box took the keyboard focus (the editor keeps it clear of the keyboard).
   void editingBegan(TextWidget *box);
 
+public:
+
   NoteBookTool *toolForWidget() const override;
   WidgetDataPtr data() const override;
   bool saveDataForPage(NotePage &page) override;
