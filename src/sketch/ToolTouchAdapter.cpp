@@ -44,6 +44,7 @@ QList<ToolTouch> ToolTouchAdapter::translate(const QEvent *event, const Mapper &
   case QEvent::TouchCancel: {
     const auto *touch = static_cast<const QTouchEvent *>(event);
     const bool cancelled = event->type() == QEvent::TouchCancel;
+    m_touchesArrive = true;
     for (const QEventPoint &point : touch->points()) {
       const auto phase = cancelled ? std::optional(ToolTouch::Cancel) : touchPhase(point.state());
       if (!phase)
@@ -71,7 +72,7 @@ QList<ToolTouch> ToolTouchAdapter::translate(const QEvent *event, const Mapper &
   case QEvent::MouseMove:
   case QEvent::MouseButtonRelease: {
     const auto *mouse = static_cast<const QMouseEvent *>(event);
-    if (mouse->source() != Qt::MouseEventNotSynthesized)
+    if (mouse->source() != Qt::MouseEventNotSynthesized && m_touchesArrive)
       break;
     if (event->type() != QEvent::MouseMove && mouse->button() != Qt::LeftButton)
       break;
@@ -86,7 +87,7 @@ QList<ToolTouch> ToolTouchAdapter::translate(const QEvent *event, const Mapper &
   case QEvent::GraphicsSceneMouseMove:
   case QEvent::GraphicsSceneMouseRelease: {
     const auto *mouse = static_cast<const QGraphicsSceneMouseEvent *>(event);
-    if (mouse->source() != Qt::MouseEventNotSynthesized)
+    if (mouse->source() != Qt::MouseEventNotSynthesized && m_touchesArrive)
       break;
     if (event->type() != QEvent::GraphicsSceneMouseMove && mouse->button() != Qt::LeftButton)
       break;

@@ -13,11 +13,17 @@ class QEvent;
 // Turns the platform's input events into ToolTouch samples, so tools never see
 // Qt events: QTouchEvent (one sample per changed point; stationary points are
 // left out), QMouseEvent and QGraphicsSceneMouseEvent of the left button, and
-// QTabletEvent. The mouse and the tablet pen are one finger (kPointerId); mouse
-// events that the system synthesized from touches are ignored, as the touches
-// themselves arrive. Tap counts: a down within the double-click interval and a
-// few points of the previous down counts one more tap. One adapter per input
+// QTabletEvent. The mouse and the tablet pen are one finger (kPointerId). Once
+// touch events arrive, mouse events the system synthesized from touches are
+// ignored, as the touches themselves are there; until then they count as the
+// pointer. Tap counts: a down within the double-click interval and a few
+// points of the previous down counts one more tap. One adapter per input
 // surface; main thread.
+//
+// Hosting: an item gets touch events when it accepts them and the view's
+// viewport has Qt::WA_AcceptTouchEvents (set it yourself if the item joins the
+// scene after the view got it); tablet events reach only the viewport, so the
+// host filters them there and maps positions into its own coordinates.
 class ToolTouchAdapter {
 public:
   // Maps a position as the event carries it into the routing item's coordinates.
@@ -32,6 +38,7 @@ private:
   int tapCountFor(const QPointF &position);
 
   QHash<int, QPointF> m_touchLast;
+  bool m_touchesArrive = false;
   bool m_pointerDown = false;
   QPointF m_pointerLast;
   QPointF m_lastDownPosition;
