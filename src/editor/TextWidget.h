@@ -58,12 +58,6 @@ public:
   void deleteSelf();
   QGraphicsTextItem *textView() const { return m_textView; }
 
-Q_SIGNALS:
-  // The box took the keyboard focus (the editor keeps it clear of the keyboard).
-  void editingBegan(TextWidget *box);
-
-public:
-
   NoteBookTool *toolForWidget() const override;
   WidgetDataPtr data() const override;
   bool saveDataForPage(NotePage &page) override;
@@ -76,6 +70,10 @@ public:
   void touchesCancelled(const QList<ToolTouch> &touches) override;
   void moveByOffset(qreal dx, qreal dy) override;
   void resizeByOffset(qreal dx, qreal dy) override;
+
+Q_SIGNALS:
+  // The box took the keyboard focus (the editor keeps it clear of the keyboard).
+  void editingBegan(TextWidget *box);
 
 protected:
   void sizeChanged() override;

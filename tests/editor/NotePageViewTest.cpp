@@ -39,6 +39,15 @@ public:
   QString name;
 };
 
+// Stands in for the sticker kind, which the page view knows by its class name.
+class EmojiWidget : public NoteBookWidget {
+  Q_OBJECT
+public:
+  using NoteBookWidget::NoteBookWidget;
+  void touchesBegan(const QList<ToolTouch> &touches) override { received += touches.size(); }
+  int received = 0;
+};
+
 void writeFile(const QString &path) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly));
@@ -112,6 +121,28 @@ private Q_SLOTS:
     QCOMPARE(tool.samples[0].position, QPointF(200, 300));
     QCOMPARE(tool.samples[1].previousPosition, QPointF(200, 300));
     QCOMPARE(tool.samples[2].phase, ToolTouch::Up);
+  }
+
+  void emojiToolTakesStickersOnly() {
+    EditorFixture f;
+    f.showNewPage();
+    RecordingTool stickers;
+    NotePageView::setEmojiTool(&stickers);
+    auto *sticker = new EmojiWidget(QRectF(100, 100, 60, 60));
+    auto *box = new TextWidget(QRectF(300, 300, 200, 60));
+    f.page->addWidget(sticker, false);
+    f.page->addWidget(box, false);
+    f.setCurrentTool(&stickers);
+    f.tap(QPointF(120, 120));
+    QCOMPARE(sticker->received, 1);
+    QVERIFY(f.page->activeWidget() == nullptr);
+    f.tap(QPointF(600, 700));
+    QCOMPARE(stickers.samples.size(), 2);
+    // Another kind is activated, and the editor switches to its tool.
+    f.tap(QPointF(320, 320));
+    QCOMPARE(f.page->activeWidget(), static_cast<NoteBookWidget *>(box));
+    QCOMPARE(f.tool, static_cast<NoteBookTool *>(TextTool::sharedTextTool()));
+    NotePageView::setEmojiTool(nullptr);
   }
 
   void editMenuKeepsItsTouches() {
