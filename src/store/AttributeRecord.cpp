@@ -56,11 +56,20 @@ void AttributeRecord::setAttributes(const QJsonObject &stored) {
   if (storesUnderOwnNames()) {
     // Keep the stored object itself (shared, not copied) when it holds nothing
     // but valid attributes and this record's class name, as pages mostly do.
+    // Types are checked on the stored references, without copying values out.
     bool clean = true;
     for (auto it = stored.constBegin(); clean && it != stored.constEnd(); ++it) {
       const QString key = it.key();
-      clean = key == kClassName ? it.value().toString() == className()
-                                : isMapped(key) && accepts(key, it.value());
+      const QJsonValueConstRef value = it.value();
+      if (key == kClassName)
+        clean = value.toString() == className();
+      else if (!isMapped(key))
+        clean = false;
+      else if (isNumberAttribute(key))
+        clean = value.type() == QJsonValue::Double;
+      else
+        clean = value.type() == QJsonValue::String &&
+                (!isFileNameAttribute(key) || isPlainFileName(value.toString()));
     }
     if (clean) {
       values = stored;
