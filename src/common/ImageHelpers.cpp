@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QPainter>
 #include <QSet>
+#include <QSvgRenderer>
 
 #include <algorithm>
 
@@ -34,18 +35,46 @@ QImage scaleImageToSize(const QImage &image, qreal longestSide) {
   return scaled;
 }
 
-QImage artworkImage(const QString &name) {
-  if (name.isEmpty())
-    return {};
-  const QString retina = resourcePathWithName(name + QStringLiteral("@2x.png"));
+namespace {
+// A picture of the artwork folder, or of the resource folder's top level where
+// older pictures lie: "<name>.svg" drawn at scale 2, else "<name>@2x.png"
+// (scale 2), else "<name>.png", else the file itself when name has a suffix.
+QImage loadArtwork(const QString &folder, const QString &name) {
+  const QString svg = resourcePathWithName(folder + name + QStringLiteral(".svg"));
+  if (QFileInfo::exists(svg)) {
+    QSvgRenderer renderer(svg);
+    if (renderer.isValid()) {
+      QImage image(renderer.defaultSize() * 2, QImage::Format_ARGB32_Premultiplied);
+      image.fill(Qt::transparent);
+      QPainter painter(&image);
+      renderer.render(&painter);
+      painter.end();
+      image.setDevicePixelRatio(2);
+      return image;
+    }
+  }
+  const QString retina = resourcePathWithName(folder + name + QStringLiteral("@2x.png"));
   if (QFileInfo::exists(retina)) {
     QImage image(retina);
     image.setDevicePixelRatio(2);
     return image;
   }
-  for (const QString &path : {resourcePathWithName(name + QStringLiteral(".png")), resourcePathWithName(name)}) {
+  for (const QString &path : {resourcePathWithName(folder + name + QStringLiteral(".png")),
+                              resourcePathWithName(folder + name)}) {
     if (QFileInfo(path).isFile())
       return QImage(path);
+  }
+  return {};
+}
+} // namespace
+
+QImage artworkImage(const QString &name) {
+  if (name.isEmpty())
+    return {};
+  for (const QString &folder : {QStringLiteral("artwork/"), QString()}) {
+    QImage image = loadArtwork(folder, name);
+    if (!image.isNull())
+      return image;
   }
   static QMutex mutex;
   static QSet<QString> reported;

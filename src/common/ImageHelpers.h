@@ -11,7 +11,8 @@ class QString;
 // scale on a transparent canvas. A null picture for a side of zero or less.
 QImage scaleImageToSize(const QImage &image, qreal longestSide);
 
-// The artwork picture called name in the resource folder: "<name>@2x.png"
-// (scale 2) when there is one, else "<name>.png", else the file itself when
-// name has a suffix. A null picture, logged once per name, when none exists.
+// The artwork picture called name: looked for in the resource folder's
+// "artwork" folder, then at its top level, as "<name>.svg" (drawn at scale 2),
+// "<name>@2x.png" (scale 2), "<name>.png", or the file itself when name has a
+// suffix. A null picture, logged once per name, when none exists.
 QImage artworkImage(const QString &name);

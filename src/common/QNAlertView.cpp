@@ -28,11 +28,9 @@ QFont alertFont(int pixelSize) {
   return font;
 }
 
-// The artwork when the resource folder has it, else a drawn rounded button.
-QPixmap buttonPicture(const QString &artwork, const QColor &colour) {
-  const QImage image = artworkImage(artwork);
-  if (!image.isNull())
-    return QPixmap::fromImage(image);
+// A rounded plate for a labelled button; the artwork's "ok_btn" and
+// "cancle_btn" are icons, which would hide the label drawn on the plate.
+QPixmap buttonPicture(const QColor &colour) {
   QPixmap picture((kButtonSize * 2).toSize());
   picture.setDevicePixelRatio(2);
   picture.fill(Qt::transparent);
@@ -83,9 +81,9 @@ QNAlertView::QNAlertView(const QString &title, const QString &tip, int type, Act
     m_indicator->startAnimating();
     break;
   case QNAlertTypeConfirm:
-    m_confirmBtn = makeButton("ok_btn", "OK", QColor(67, 160, 233));
+    m_confirmBtn = makeButton("OK", QColor(67, 160, 233));
     m_confirmBtn->setCenter(QPointF(middle - 50, d + 160));
-    m_cancelBtn = makeButton("cancle_btn", "Cancel", QColor(120, 124, 132));
+    m_cancelBtn = makeButton("Cancel", QColor(120, 124, 132));
     m_cancelBtn->setCenter(QPointF(middle + 50, d + 160));
     connect(m_cancelBtn, &QNButton::clicked, this, &QNAlertView::cancel);
     break;
@@ -93,7 +91,7 @@ QNAlertView::QNAlertView(const QString &title, const QString &tip, int type, Act
     QTimer::singleShot(1000, this, [this] { dismissAnimated(true); });
     break;
   case QNAlertTypeMessage:
-    m_confirmBtn = makeButton("ok_btn", "OK", QColor(67, 160, 233));
+    m_confirmBtn = makeButton("OK", QColor(67, 160, 233));
     m_confirmBtn->setCenter(QPointF(middle, d + 160));
     break;
   default:
@@ -105,10 +103,8 @@ QNAlertView::QNAlertView(const QString &title, const QString &tip, int type, Act
 
 QNAlertView::~QNAlertView() = default;
 
-QNButton *QNAlertView::makeButton(const char *artwork, const char *title, const QColor &colour) {
-  const QString name = QString::fromLatin1(artwork);
-  auto *button = new QNButton(buttonPicture(name, colour),
-                              buttonPicture(name + QLatin1Char('s'), colour.darker(130)), this);
+QNButton *QNAlertView::makeButton(const char *title, const QColor &colour) {
+  auto *button = new QNButton(buttonPicture(colour), buttonPicture(colour.darker(130)), this);
   button->setSize(kButtonSize);
   button->setTitle(localizedString(QString::fromLatin1(title)));
   return button;

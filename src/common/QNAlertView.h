@@ -62,7 +62,7 @@ protected:
   void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
-  QNButton *makeButton(const char *artwork, const char *title, const QColor &colour);
+  QNButton *makeButton(const char *title, const QColor &colour);
 
   QString m_title;
   QString m_tip;
