@@ -83,13 +83,18 @@ std::shared_ptr<const BoxBlurFilter> BoxBlurFilter::gaussian(float sigma) {
 }
 
 QImage BoxBlurFilter::apply(const QImage &source) const {
-  QImage current = source;
-  QImage across = blankLike(source);
+  QImage blurred = source.copy();
+  filterInPlace(blurred);
+  return blurred;
+}
+
+bool BoxBlurFilter::filterInPlace(QImage &image) const {
+  // One scratch picture for all passes: each pass blurs across into it, then
+  // down back into the picture.
+  QImage across = blankLike(image);
   for (int pass = 0; pass < passes; ++pass) {
-    horizontalPass(current, across, radius);
-    QImage blurred = blankLike(source);
-    verticalPass(across, blurred, radius);
-    current = blurred;
+    horizontalPass(image, across, radius);
+    verticalPass(across, image, radius);
   }
-  return current;
+  return true;
 }

@@ -17,6 +17,7 @@ public:
   static std::shared_ptr<const BoxBlurFilter> gaussian(float sigma);
 
   QImage apply(const QImage &source) const override;
+  bool filterInPlace(QImage &image) const override;
 
 private:
   int radius;

@@ -26,6 +26,11 @@ std::shared_ptr<const ChannelTableFilter> ChannelTableFilter::toneCurve(const QS
   return std::make_shared<ChannelTableFilter>(FilterResources::shared().toneCurve(fileName));
 }
 
+bool ChannelTableFilter::filterInPlace(QImage &image) const {
+  applyChannelTables(image, image, tables);
+  return true;
+}
+
 QImage ChannelTableFilter::apply(const QImage &source) const {
   QImage target = blankLike(source);
   applyChannelTables(source, target, tables);

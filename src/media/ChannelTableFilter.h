@@ -27,6 +27,7 @@ public:
 
   QImage apply(const QImage &source) const override;
   const ChannelTables *channelTables() const override { return &tables; }
+  bool filterInPlace(QImage &image) const override;
 
 private:
   ChannelTables tables;

@@ -7,12 +7,20 @@
 
 QImage FilterGroup::run(const FilterList &filters, const QImage &source) {
   QImage current = workingImage(source);
+  // Once a filter has made a new picture, later pixel-wise steps reuse it
+  // rather than allocating and filling another.
+  bool owned = current.constBits() != source.constBits();
   std::optional<ChannelTables> pending;
   auto flush = [&] {
     if (pending && !pending->isIdentity()) {
-      QImage mapped = blankLike(current);
-      applyChannelTables(current, mapped, *pending);
-      current = mapped;
+      if (owned) {
+        applyChannelTables(current, current, *pending);
+      } else {
+        QImage mapped = blankLike(current);
+        applyChannelTables(current, mapped, *pending);
+        current = mapped;
+        owned = true;
+      }
     }
     pending.reset();
   };
@@ -22,7 +30,10 @@ QImage FilterGroup::run(const FilterList &filters, const QImage &source) {
       continue;
     }
     flush();
-    current = filter->apply(current);
+    if (!(owned && filter->filterInPlace(current))) {
+      current = filter->apply(current);
+      owned = current.constBits() != source.constBits();
+    }
   }
   flush();
   return current;

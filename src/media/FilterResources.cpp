@@ -8,7 +8,7 @@
 #include <QFile>
 
 namespace {
-constexpr size_t kKeptLookups = 8;
+constexpr size_t kKeptLookups = 4;
 
 QByteArray fileData(const QString &fileName) {
   if (!isPlainFileName(fileName)) {

@@ -30,6 +30,6 @@ private:
   FilterResources() = default;
   QMutex mutex;
   QHash<QString, ChannelTables> curves;
-  // Lookup tables are 4 MB each: the most recently used few are kept.
+  // Lookup tables are 16 MB each: the four most recently used are kept.
   std::list<std::pair<QString, std::shared_ptr<const LookupTable>>> lookups;
 };

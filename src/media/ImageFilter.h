@@ -16,4 +16,8 @@ public:
   // A filter that maps every channel on its own answers its tables, so that a
   // chain can fuse it with its neighbours; the others answer nullptr.
   virtual const ChannelTables *channelTables() const { return nullptr; }
+  // A filter that can write its result into the picture it reads (which the
+  // caller owns and shares with no one) does so and answers true, sparing a
+  // picture's worth of memory; the others answer false and leave image alone.
+  virtual bool filterInPlace(QImage &image) const;
 };

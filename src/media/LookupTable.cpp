@@ -58,33 +58,35 @@ std::shared_ptr<const LookupTable> LookupTable::fromImage(const QImage &image) {
     }
   }
   std::shared_ptr<LookupTable> table(new LookupTable);
-  // One spare plane and entry after the last: a pixel at the top of a range
-  // reads its neighbour with weight 0, so no read needs a bounds check.
-  table->planes.assign(256 * kPlane + kPlane + 1, 0);
-  const SlicePosition &position = slicePosition();
-  for (int blue = 0; blue < 256; ++blue) {
-    const int low = position.slice[blue];
-    const int high = std::min(low + 1, kSlices - 1);
-    const quint32 weight = position.weight[blue];
-    const quint32 *a = &slices[low * kPlane];
-    const quint32 *b = &slices[high * kPlane];
-    quint32 *plane = &table->planes[blue * kPlane];
-    for (int i = 0; i < kPlane; ++i)
-      plane[i] = mix(a[i], b[i], weight);
-  }
+  // One spare entry after the last row: red 255 reads its neighbour with
+  // weight 0, so no read needs a bounds check.
+  table->rows.resize(256 * 256 * kSlices + 1, 0);
+  const SlicePosition &at = slicePosition();
+  forEachRowBand(256, [&](int firstBlue, int endBlue) {
+    std::vector<quint32> plane(kPlane);
+    for (int blue = firstBlue; blue < endBlue; ++blue) {
+      const quint32 *low = &slices[at.slice[blue] * kPlane];
+      const quint32 *high = &slices[std::min(at.slice[blue] + 1, kSlices - 1) * kPlane];
+      for (int i = 0; i < kPlane; ++i)
+        plane[i] = mix(low[i], high[i], at.weight[blue]);
+      for (int green = 0; green < 256; ++green) {
+        const quint32 *below = &plane[at.slice[green] * kSlices];
+        const quint32 *above = &plane[std::min(at.slice[green] + 1, kSlices - 1) * kSlices];
+        quint32 *row = &table->rows[(green * 256 + blue) * kSlices];
+        for (int red = 0; red < kSlices; ++red)
+          row[red] = mix(below[red], above[red], at.weight[green]);
+      }
+    }
+  }, 16);
   return table;
 }
 
 void LookupTable::apply(const QImage &source, QImage &target) const {
   const SlicePosition &position = slicePosition();
-  const quint32 *base = planes.data();
+  const quint32 *base = rows.data();
   mapPixels(source, target, [&](QRgb pixel) {
     const int red = (pixel >> 16) & 0xff;
-    const int green = (pixel >> 8) & 0xff;
-    const quint32 *at = base + (pixel & 0xff) * kPlane + position.slice[green] * kSlices + position.slice[red];
-    const quint32 redWeight = position.weight[red];
-    const quint32 top = mix(at[0], at[1], redWeight);
-    const quint32 bottom = mix(at[kSlices], at[kSlices + 1], redWeight);
-    return mix(top, bottom, position.weight[green]);
+    const quint32 *at = base + (pixel & 0xffff) * kSlices + position.slice[red];
+    return mix(at[0], at[1], position.weight[red]);
   });
 }

@@ -10,9 +10,10 @@
 // bilinear red/green interpolation in the two nearest blue slices, mixed
 // linearly between them.
 //
-// For speed the table keeps one 64 by 64 plane per 8-bit blue value, already
-// mixed between its two slices (4 MB), so a pixel costs four reads and three
-// mixes. Immutable; shared across threads.
+// For speed the table keeps, for every 8-bit blue and green value, its row of
+// 64 red steps already mixed between the nearest blue slices and green steps
+// (16 MB), so a pixel costs two neighbouring reads and one mix. Building it
+// takes a few milliseconds. Immutable; shared across threads.
 class LookupTable {
 public:
   static constexpr int kSide = 512;
@@ -25,5 +26,7 @@ public:
 
 private:
   LookupTable() = default;
-  std::vector<quint32> planes; // [blue 0..255][green slice][red slice], 0x00rrggbb
+  // [green 0..255][blue 0..255][red step 0..63], 0x00rrggbb: a pixel's low
+  // 16 bits pick its row.
+  std::vector<quint32> rows;
 };

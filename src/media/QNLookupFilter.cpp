@@ -27,6 +27,12 @@ QImage QNLookupFilter::apply(const QImage &source) const {
   return target;
 }
 
+bool QNLookupFilter::filterInPlace(QImage &image) const {
+  if (table)
+    table->apply(image, image);
+  return true;
+}
+
 const ChannelTables *QNLookupFilter::channelTables() const {
   static const ChannelTables straight = ChannelTables::identity();
   return table ? nullptr : &straight;

@@ -23,6 +23,7 @@ public:
 
   QImage apply(const QImage &source) const override;
   const ChannelTables *channelTables() const override;
+  bool filterInPlace(QImage &image) const override;
 
 private:
   std::shared_ptr<const LookupTable> table;

@@ -11,6 +11,16 @@ std::shared_ptr<const SaturationFilter> SaturationFilter::greyScale() {
 
 QImage SaturationFilter::apply(const QImage &source) const {
   QImage target = blankLike(source);
+  mapInto(source, target);
+  return target;
+}
+
+bool SaturationFilter::filterInPlace(QImage &image) const {
+  mapInto(image, image);
+  return true;
+}
+
+void SaturationFilter::mapInto(const QImage &source, QImage &target) const {
   // Colour weight in 1/256.
   const int weight = int(std::lround(saturation * 256.0f));
   mapPixels(source, target, [weight](QRgb pixel) {
@@ -21,5 +31,4 @@ QImage SaturationFilter::apply(const QImage &source) const {
     };
     return (channel(red) << 16) | (channel(green) << 8) | channel(blue);
   });
-  return target;
 }

@@ -12,7 +12,9 @@ public:
   static std::shared_ptr<const SaturationFilter> greyScale();
 
   QImage apply(const QImage &source) const override;
+  bool filterInPlace(QImage &image) const override;
 
 private:
+  void mapInto(const QImage &source, QImage &target) const;
   float saturation;
 };

@@ -33,5 +33,6 @@ QImage SoftGlowFilter::apply(const QImage &source) const {
       }
     }
   });
-  return second->apply(glow);
+  second->filterInPlace(glow);
+  return glow;
 }

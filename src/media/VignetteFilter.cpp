@@ -8,6 +8,16 @@
 
 QImage VignetteFilter::apply(const QImage &source) const {
   QImage target = blankLike(source);
+  mapInto(source, target);
+  return target;
+}
+
+bool VignetteFilter::filterInPlace(QImage &image) const {
+  mapInto(image, image);
+  return true;
+}
+
+void VignetteFilter::mapInto(const QImage &source, QImage &target) const {
   const int width = source.width();
   const int height = source.height();
   std::vector<float> across(width);
@@ -33,5 +43,4 @@ QImage VignetteFilter::apply(const QImage &source) const {
       }
     }
   });
-  return target;
 }

@@ -9,8 +9,10 @@ class VignetteFilter : public ImageFilter {
 public:
   VignetteFilter(float start, float end) : start(start), end(end) {}
   QImage apply(const QImage &source) const override;
+  bool filterInPlace(QImage &image) const override;
 
 private:
+  void mapInto(const QImage &source, QImage &target) const;
   float start;
   float end;
 };

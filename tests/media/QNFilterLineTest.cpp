@@ -52,9 +52,16 @@ private Q_SLOTS:
     // A look whose files did not load would fall back to neutral.
     for (const auto &filter : line.filters())
       QVERIFY(!filter->channelTables() || !filter->channelTables()->isIdentity());
+    const QImage pristine = picture.copy();
     const QImage filtered = line.imageByFilteringImage(picture);
     QCOMPARE(filtered.size(), picture.size());
     QVERIFY(filtered != picture);
+    QCOMPARE(picture, pristine); // steps that work in place never touch the source
+    // Running the chain's filters one by one gives the same picture.
+    QImage stepwise = picture;
+    for (const auto &filter : line.filters())
+      stepwise = filter->apply(stepwise);
+    QCOMPARE(filtered, stepwise);
   }
 
   void theNormalLookReturnsThePictureUnchanged_data() {

@@ -1,0 +1,3 @@
+#include "ImageFilter.h"
+
+bool ImageFilter::filterInPlace(QImage &) const { return false; }
