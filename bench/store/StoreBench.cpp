@@ -26,7 +26,9 @@
 // library work it is built on, on the same data.
 
 namespace {
-NoteBookManager &catalogue() { return NoteBookManager::sharedNoteBookManager(); }
+NoteBookManager &catalogue() {
+  return NoteBookManager::sharedNoteBookManager();
+}
 
 // A fresh home folder with a catalogue of count notebooks.
 struct Home {
@@ -37,12 +39,12 @@ struct Home {
     QDir().mkpath(libraryPathWithName("Notes"));
     QVariantList records;
     for (int i = 0; i < notebooks; ++i) {
-      records.append(QVariantMap{
-          {"notename_key", QString("Notebook %1").arg(i)},
-          {"identifier_key", QString("com.quill.%1").arg(i, 32, 16, QChar('0'))},
-          {"editDate_key", QDateTime::currentDateTimeUtc().addSecs(-i)},
-          {"pagecount_key", qint64(i % 40)},
-          {"template_key", "Lines"}});
+      records.append(
+          QVariantMap{{"notename_key", QString("Notebook %1").arg(i)},
+                      {"identifier_key", QString("com.quill.%1").arg(i, 32, 16, QChar('0'))},
+                      {"editDate_key", QDateTime::currentDateTimeUtc().addSecs(-i)},
+                      {"pagecount_key", qint64(i % 40)},
+                      {"template_key", "Lines"}});
     }
     PropertyList::write(NoteBookManager::cataloguePath(), QVariantMap{{"notebooks", records}});
     catalogue().initData();
@@ -117,8 +119,12 @@ void writeParsedCatalogue(benchmark::State &state, bool durable) {
   }
   plist_free(root);
 }
-void plist_write(benchmark::State &state) { writeParsedCatalogue(state, false); }
-void plist_write_atomic(benchmark::State &state) { writeParsedCatalogue(state, true); }
+void plist_write(benchmark::State &state) {
+  writeParsedCatalogue(state, false);
+}
+void plist_write_atomic(benchmark::State &state) {
+  writeParsedCatalogue(state, true);
+}
 
 // One listed notebook with one page holding count widget records of every kind.
 struct PageHome {
@@ -194,7 +200,8 @@ void page_json_write(benchmark::State &state) {
   PageHome home(int(state.range(0)));
   const QJsonObject object = QJsonDocument::fromJson(readAll(home.pageFile())).object();
   for (auto _ : state)
-    benchmark::DoNotOptimize(writeFileAtomically(home.pageFile(), QJsonDocument(object).toJson(QJsonDocument::Compact)));
+    benchmark::DoNotOptimize(
+        writeFileAtomically(home.pageFile(), QJsonDocument(object).toJson(QJsonDocument::Compact)));
 }
 
 // A handwriting layer of 757 by 910 points at scale 2 with a page of strokes.
@@ -291,4 +298,12 @@ BENCHMARK(page_save)->Arg(200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(page_json_write)->Arg(200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(page_save_full)->Unit(benchmark::kMillisecond);
 BENCHMARK(picture_encode)->Unit(benchmark::kMillisecond);
-BENCHMARK(sketch_png_level)->Arg(100)->Arg(80)->Arg(70)->Arg(60)->Arg(50)->Arg(-1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(sketch_png_level)
+    ->Arg(100)
+    ->Arg(80)
+    ->Arg(70)
+    ->Arg(60)
+    ->Arg(50)
+    ->Arg(-1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond);

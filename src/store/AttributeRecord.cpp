@@ -2,7 +2,6 @@
 
 #include "common/FolderPaths.h"
 
-
 namespace {
 const QString kClassName = QStringLiteral("className");
 
@@ -19,11 +18,21 @@ QString valueText(const QJsonValue &value) {
 
 AttributeRecord::~AttributeRecord() = default;
 
-const AttributeRecord::AttributeMap &AttributeRecord::staticAttribes() const { return emptyMap(); }
-const AttributeRecord::AttributeMap &AttributeRecord::attributeMapDictionary() const { return emptyMap(); }
-bool AttributeRecord::isNumberAttribute(const QString &) const { return false; }
-bool AttributeRecord::isFileNameAttribute(const QString &) const { return false; }
-QString AttributeRecord::customDescription() const { return {}; }
+const AttributeRecord::AttributeMap &AttributeRecord::staticAttribes() const {
+  return emptyMap();
+}
+const AttributeRecord::AttributeMap &AttributeRecord::attributeMapDictionary() const {
+  return emptyMap();
+}
+bool AttributeRecord::isNumberAttribute(const QString &) const {
+  return false;
+}
+bool AttributeRecord::isFileNameAttribute(const QString &) const {
+  return false;
+}
+QString AttributeRecord::customDescription() const {
+  return {};
+}
 
 bool AttributeRecord::hasAttributeMaps() const {
   return !staticAttribes().isEmpty() || !attributeMapDictionary().isEmpty();

@@ -1,7 +1,7 @@
 #include "BookTemplate.h"
 
-#include "StoredPicture.h"
 #include "StoreFiles.h"
+#include "StoredPicture.h"
 #include "common/FolderPaths.h"
 
 #include <QFileInfo>
@@ -36,17 +36,24 @@ BookTemplate::BookTemplate(const QVariantMap &record)
   }
 }
 
-QString BookTemplate::templateFolder() { return resourcePathWithName(QStringLiteral("template")); }
+QString BookTemplate::templateFolder() {
+  return resourcePathWithName(QStringLiteral("template"));
+}
 
 QString BookTemplate::folder() const {
   if (!isRelativeFolder(templatePath))
     return {};
-  return templatePath.isEmpty() ? templateFolder() : templateFolder() + QLatin1Char('/') + templatePath;
+  return templatePath.isEmpty() ? templateFolder()
+                                : templateFolder() + QLatin1Char('/') + templatePath;
 }
 
-QString BookTemplate::pathOf(const QString &name) const { return StoreFiles::pathInFolder(folder(), name); }
+QString BookTemplate::pathOf(const QString &name) const {
+  return StoreFiles::pathInFolder(folder(), name);
+}
 
-QString BookTemplate::bookCoverPath() const { return pathOf(coverName); }
+QString BookTemplate::bookCoverPath() const {
+  return pathOf(coverName);
+}
 
 QImage BookTemplate::bookCover() {
   if (coverImage.isNull())
@@ -69,8 +76,12 @@ QImage BookTemplate::rowPicture(const QString &baseName) const {
   return plain;
 }
 
-QImage BookTemplate::cellBg() const { return rowPicture(templateCell); }
-QImage BookTemplate::selectedCellBg() const { return rowPicture(templateCells); }
+QImage BookTemplate::cellBg() const {
+  return rowPicture(templateCell);
+}
+QImage BookTemplate::selectedCellBg() const {
+  return rowPicture(templateCells);
+}
 
 QImage BookTemplate::thumbAtIndex(int index) const {
   if (index < 0 || index >= thumbs.size())

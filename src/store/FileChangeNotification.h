@@ -17,5 +17,5 @@ inline constexpr QLatin1String kFileMethodAdd{"ADD"};
 inline constexpr QLatin1String kFileMethodDelete{"DELETE"};
 
 // Posts QuillSyncFileChangedNotification with object as the poster.
-void postFileChanged(const QString &method, const QString &path,
-                     const QString &notebookIdentifier, const void *object);
+void postFileChanged(const QString &method, const QString &path, const QString &notebookIdentifier,
+                     const void *object);

@@ -46,13 +46,16 @@ NoteBook::NoteBook(const QVariantMap &record)
 
 NoteBook::~NoteBook() = default;
 
-QString NoteBook::name() const { return storedName ? *storedName : localizedString(QStringLiteral("Quill")); }
+QString NoteBook::name() const {
+  return storedName ? *storedName : localizedString(QStringLiteral("Quill"));
+}
 
 const QVariantMap &NoteBook::info() const {
   if (!infoData) {
     // Reading makes no folders: a notebook without files simply has no pages.
     const QString home = NoteBookManager::homeForBook(*this);
-    const QVariant file = home.isEmpty() ? QVariant() : PropertyList::read(home + QLatin1String("/info.plist"));
+    const QVariant file =
+        home.isEmpty() ? QVariant() : PropertyList::read(home + QLatin1String("/info.plist"));
     if (file.isValid() && file.typeId() != QMetaType::QVariantMap)
       QUILL_LOG_ERROR("notebook: info file", "plist", 0, home + "/info.plist is not a dictionary");
     infoData = file.toMap();
@@ -72,20 +75,30 @@ QString NoteBook::homePath() const {
   return confirmFileAtPath(home, true);
 }
 
-QString NoteBook::infoPath() const { return StoreFiles::pathInFolder(homePath(), QStringLiteral("info.plist")); }
+QString NoteBook::infoPath() const {
+  return StoreFiles::pathInFolder(homePath(), QStringLiteral("info.plist"));
+}
 
 QString NoteBook::resourcePath() const {
   const QString home = homePath();
   return home.isEmpty() ? QString() : confirmFileAtPath(home + QLatin1String("/src"), true);
 }
 
-QString NoteBook::coverPath() const { return StoreFiles::pathInFolder(resourcePath(), QStringLiteral("cover")); }
+QString NoteBook::coverPath() const {
+  return StoreFiles::pathInFolder(resourcePath(), QStringLiteral("cover"));
+}
 
-QVariantList NoteBook::pageList() const { return info().value(kPages).toList(); }
+QVariantList NoteBook::pageList() const {
+  return info().value(kPages).toList();
+}
 
-void NoteBook::setPageList(const QVariantList &pages) { mutableInfo().insert(kPages, pages); }
+void NoteBook::setPageList(const QVariantList &pages) {
+  mutableInfo().insert(kPages, pages);
+}
 
-int NoteBook::pageCount() const { return int(pageList().size()); }
+int NoteBook::pageCount() const {
+  return int(pageList().size());
+}
 
 QString NoteBook::pageIdentifierAtIndex(int index) const {
   const QVariantList pages = pageList();
@@ -194,7 +207,8 @@ void NoteBook::setCurrentPage(int index) {
 QString NoteBook::usableBackground() const {
   if (backgroundFile.isEmpty() || isPlainFileName(backgroundFile))
     return backgroundFile;
-  QUILL_LOG_ERROR("notebook: background", "notebook", 0, "not a plain file name: " + backgroundFile);
+  QUILL_LOG_ERROR("notebook: background", "notebook", 0,
+                  "not a plain file name: " + backgroundFile);
   return {};
 }
 
@@ -215,7 +229,8 @@ std::unique_ptr<BookTemplate> NoteBook::bookTemplate() const {
 }
 
 QString NoteBook::backgroundForPage(int index) const {
-  const QString builtIn = StoreFiles::pathInFolder(BookTemplate::templateFolder(), usableBackground());
+  const QString builtIn =
+      StoreFiles::pathInFolder(BookTemplate::templateFolder(), usableBackground());
   if (!builtIn.isEmpty() && QFileInfo::exists(builtIn))
     return builtIn;
   return bookTemplate()->backgroundForPage(index);

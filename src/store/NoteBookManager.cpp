@@ -26,10 +26,14 @@ NoteBookManager &NoteBookManager::sharedNoteBookManager() {
   return manager;
 }
 
-NoteBookManager::NoteBookManager() { initData(); }
+NoteBookManager::NoteBookManager() {
+  initData();
+}
 NoteBookManager::~NoteBookManager() = default;
 
-QString NoteBookManager::notesFolder() { return libraryPathWithName(QStringLiteral("Notes")); }
+QString NoteBookManager::notesFolder() {
+  return libraryPathWithName(QStringLiteral("Notes"));
+}
 
 QString NoteBookManager::cataloguePath() {
   return notesFolder() + QLatin1String("/NoteBooks.plist");
@@ -104,7 +108,8 @@ bool NoteBookManager::addNoteBook(const NoteBookPtr &book) {
     return false;
   const NoteBookPtr listed = bookWithIdentifier(book->identifier());
   if (listed && listed != book) {
-    QUILL_LOG_ERROR("catalogue: add", "notebook", 0, "identifier already listed: " + book->identifier());
+    QUILL_LOG_ERROR("catalogue: add", "notebook", 0,
+                    "identifier already listed: " + book->identifier());
     return false;
   }
   if (!listed) {

@@ -68,7 +68,8 @@ void NotePage::initDataWithDictionary(const QJsonObject &object) {
     if (WidgetDataPtr record = WidgetData::widgetWithData(stored.toObject()))
       records.push_back(std::move(record));
     else
-      QUILL_LOG_ERROR("page: widget record", "json", 0, "no record kind: " + stored.toObject().value("className").toString());
+      QUILL_LOG_ERROR("page: widget record", "json", 0,
+                      "no record kind: " + stored.toObject().value("className").toString());
   }
 }
 
@@ -90,7 +91,9 @@ QString NotePage::thumbImagePath() const {
   return StoreFiles::pathInFolder(notebook->resourcePath(), QLatin1String("thumb_") + id);
 }
 
-int NotePage::index() const { return notebook ? notebook->indexOfPage(*this) : NoteBook::NotFound; }
+int NotePage::index() const {
+  return notebook ? notebook->indexOfPage(*this) : NoteBook::NotFound;
+}
 
 QJsonObject NotePage::proxyForJson() const {
   QJsonObject object;
@@ -115,7 +118,9 @@ QImage NotePage::sketchImage() const {
   return StoredPicture::read(sketchImagePath(), sketchLayerSize);
 }
 
-QImage NotePage::pageThumb() const { return StoredPicture::read(thumbImagePath()); }
+QImage NotePage::pageThumb() const {
+  return StoredPicture::read(thumbImagePath());
+}
 
 bool NotePage::setPageThumb(const QImage &thumb) {
   const QString path = thumbImagePath();

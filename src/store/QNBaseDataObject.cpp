@@ -10,7 +10,9 @@ void QNBaseDataObject::initWithDataDic(const QVariantMap &stored) {
   setAttributes(QJsonObject::fromVariantMap(stored));
 }
 
-QVariantMap QNBaseDataObject::dataDictionary() const { return attributesObject().toVariantMap(); }
+QVariantMap QNBaseDataObject::dataDictionary() const {
+  return attributesObject().toVariantMap();
+}
 
 void QNBaseDataObject::encodeWithCoder(QVariantMap &coder) const {
   // The archive keys attributes by their names, whatever members they are stored under.

@@ -13,9 +13,13 @@ public:
   QStringList resourceFileNames() const override;
 
   QString recordPath() const { return stringAttribute(QStringLiteral("recordPath")); }
-  void setRecordPath(const QString &name) { setStringAttribute(QStringLiteral("recordPath"), name); }
+  void setRecordPath(const QString &name) {
+    setStringAttribute(QStringLiteral("recordPath"), name);
+  }
   QString title() const { return stringAttribute(QStringLiteral("title")); }
   void setTitle(const QString &title) { setStringAttribute(QStringLiteral("title"), title); }
   QString seconds() const { return stringAttribute(QStringLiteral("seconds")); }
-  void setSeconds(const QString &seconds) { setStringAttribute(QStringLiteral("seconds"), seconds); }
+  void setSeconds(const QString &seconds) {
+    setStringAttribute(QStringLiteral("seconds"), seconds);
+  }
 };

@@ -12,7 +12,8 @@ namespace StoreFiles {
 bool copyFile(const QString &from, const QString &to) {
   QFile source(from);
   if (!source.open(QIODevice::ReadOnly)) {
-    QUILL_LOG_ERROR("copy: open source", "file", source.error(), from + ": " + source.errorString());
+    QUILL_LOG_ERROR("copy: open source", "file", source.error(),
+                    from + ": " + source.errorString());
     return false;
   }
   return writeFileAtomically(to, source.readAll());

@@ -52,7 +52,8 @@ void StyledText::append(const Run &run) {
     return;
   if (!runs.isEmpty()) {
     Run &last = runs.last();
-    if (last.fontName == run.fontName && last.pointSize == run.pointSize && last.color == run.color) {
+    if (last.fontName == run.fontName && last.pointSize == run.pointSize &&
+        last.color == run.color) {
       last.text += run.text;
       return;
     }
@@ -81,7 +82,8 @@ StyledText StyledText::fromPropertyList(const QVariant &value) {
     const std::optional<QColor> color = colorFromComponents(run.value(kColor));
     if (text.typeId() != QMetaType::QString || font.typeId() != QMetaType::QString ||
         !isNumber(size) || !color) {
-      QUILL_LOG_ERROR("styled text: run", "plist", 0, "a run with missing or wrong values is dropped");
+      QUILL_LOG_ERROR("styled text: run", "plist", 0,
+                      "a run with missing or wrong values is dropped");
       continue;
     }
     styled.append({text.toString(), font.toString(), size.toDouble(), *color});
@@ -89,6 +91,10 @@ StyledText StyledText::fromPropertyList(const QVariant &value) {
   return styled;
 }
 
-StyledText StyledText::read(const QString &path) { return fromPropertyList(PropertyList::read(path)); }
+StyledText StyledText::read(const QString &path) {
+  return fromPropertyList(PropertyList::read(path));
+}
 
-bool StyledText::write(const QString &path) const { return PropertyList::write(path, toPropertyList()); }
+bool StyledText::write(const QString &path) const {
+  return PropertyList::write(path, toPropertyList());
+}

@@ -10,7 +10,9 @@ TemplateManager &TemplateManager::sharedTemplateManager() {
   return manager;
 }
 
-TemplateManager::TemplateManager() { initData(); }
+TemplateManager::TemplateManager() {
+  initData();
+}
 
 void TemplateManager::initData() {
   const QString path = BookTemplate::templateFolder() + QLatin1String("/template.plist");
@@ -25,7 +27,8 @@ void TemplateManager::initData() {
     if (record.typeId() == QMetaType::QVariantMap)
       templates.append(record);
     else
-      QUILL_LOG_ERROR("templates: record", "plist", 0, "a template record that is no dictionary is skipped");
+      QUILL_LOG_ERROR("templates: record", "plist", 0,
+                      "a template record that is no dictionary is skipped");
   }
   readBuiltInBackgrounds();
 }
@@ -38,7 +41,8 @@ void TemplateManager::readBuiltInBackgrounds() {
   const QVariantList pictures = list.value(QStringLiteral("bgs")).toList();
   const QVariantList thumbs = list.value(QStringLiteral("bg_thumbs")).toList();
   if (pictures.size() != thumbs.size())
-    QUILL_LOG_ERROR("templates: built-in backgrounds", "plist", 0, path + ": lists of unequal length");
+    QUILL_LOG_ERROR("templates: built-in backgrounds", "plist", 0,
+                    path + ": lists of unequal length");
   for (qsizetype i = 0; i < std::min(pictures.size(), thumbs.size()); ++i) {
     const QString picture = pictures[i].toString(), thumb = thumbs[i].toString();
     if (pictures[i].typeId() != QMetaType::QString || thumbs[i].typeId() != QMetaType::QString ||

@@ -9,7 +9,9 @@
 #include <cmath>
 
 namespace {
-QString shortest(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
+QString shortest(double value) {
+  return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
 
 std::optional<std::pair<double, double>> twoNumbersInBraces(const QString &text) {
   const QString inner = text.trimmed();

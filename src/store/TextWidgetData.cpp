@@ -32,7 +32,9 @@ void TextWidgetData::setTextColor(const QColor &color) {
   setStringAttribute(QStringLiteral("textColor"), colorStringData(color));
 }
 
-QFont TextWidgetData::font() const { return fontWithString(stringAttribute(QStringLiteral("font"))); }
+QFont TextWidgetData::font() const {
+  return fontWithString(stringAttribute(QStringLiteral("font")));
+}
 
 void TextWidgetData::setFont(const QFont &font) {
   setStringAttribute(QStringLiteral("font"), fontStringDescription(font));

@@ -16,7 +16,9 @@ public:
   QString videoPath() const { return stringAttribute(QStringLiteral("videoPath")); }
   void setVideoPath(const QString &path) { setStringAttribute(QStringLiteral("videoPath"), path); }
   QString videoTitle() const { return stringAttribute(QStringLiteral("videoTitle")); }
-  void setVideoTitle(const QString &title) { setStringAttribute(QStringLiteral("videoTitle"), title); }
+  void setVideoTitle(const QString &title) {
+    setStringAttribute(QStringLiteral("videoTitle"), title);
+  }
   QString videoName() const { return stringAttribute(QStringLiteral("videoName")); }
   void setVideoName(const QString &name) { setStringAttribute(QStringLiteral("videoName"), name); }
 };

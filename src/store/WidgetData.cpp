@@ -14,7 +14,9 @@ namespace {
 const QString kCenter = QStringLiteral("center");
 const QString kSize = QStringLiteral("size");
 
-template <typename Kind> WidgetDataPtr make() { return std::make_shared<Kind>(); }
+template <typename Kind> WidgetDataPtr make() {
+  return std::make_shared<Kind>();
+}
 
 using Factory = WidgetDataPtr (*)();
 const QHash<QString, Factory> &kinds() {
@@ -54,13 +56,17 @@ QJsonObject WidgetData::dictionaryData() const {
   return object;
 }
 
-std::optional<QPointF> WidgetData::center() const { return pointFromText(stringAttribute(kCenter)); }
+std::optional<QPointF> WidgetData::center() const {
+  return pointFromText(stringAttribute(kCenter));
+}
 
 void WidgetData::setCenter(std::optional<QPointF> center) {
   setStringAttribute(kCenter, center ? pointText(*center) : QString());
 }
 
-std::optional<QSizeF> WidgetData::size() const { return sizeFromText(stringAttribute(kSize)); }
+std::optional<QSizeF> WidgetData::size() const {
+  return sizeFromText(stringAttribute(kSize));
+}
 
 void WidgetData::setSize(std::optional<QSizeF> size) {
   setStringAttribute(kSize, size ? sizeText(*size) : QString());

@@ -14,7 +14,9 @@
 #include <QTest>
 
 namespace {
-NoteBookManager &catalogue() { return NoteBookManager::sharedNoteBookManager(); }
+NoteBookManager &catalogue() {
+  return NoteBookManager::sharedNoteBookManager();
+}
 
 NoteBookPtr makeBook(const QString &name) {
   auto book = std::make_shared<NoteBook>(catalogue().newNoteBookIdentifier());
@@ -135,7 +137,8 @@ private Q_SLOTS:
     for (const char *name : {"A", "B", "C"})
       QVERIFY(catalogue().addNoteBook(makeBook(name)));
     QCOMPARE(shelf(), (QStringList{"C", "B", "A"}));
-    QCOMPARE(fixture.lastAttributes("notebook_amount").value("notebookAmount").toString(), QString("3"));
+    QCOMPARE(fixture.lastAttributes("notebook_amount").value("notebookAmount").toString(),
+             QString("3"));
     QCOMPARE(fixture.lastAttributes("add_notebook").value("notebookName").toString(), QString("C"));
     QVERIFY(!fixture.lastAttributes("add_notebook").contains("templateId"));
     catalogue().initData();
@@ -226,7 +229,8 @@ private Q_SLOTS:
     QCOMPARE(catalogue().editingNote(), gone);
     QCOMPARE(fixture.fileChanges(), QStringList()); // a whole folder is not announced
     QCOMPARE(fixture.eventNames(), (QStringList{"delete_notebook", "notebook_amount"}));
-    QCOMPARE(fixture.lastAttributes("notebook_amount").value("notebookAmount").toString(), QString("1"));
+    QCOMPARE(fixture.lastAttributes("notebook_amount").value("notebookAmount").toString(),
+             QString("1"));
     catalogue().removeBook(gone); // no longer listed: nothing happens
     QCOMPARE(fixture.eventNames().size(), 2);
   }

@@ -14,7 +14,9 @@
 #include <QTest>
 
 namespace {
-NoteBookManager &catalogue() { return NoteBookManager::sharedNoteBookManager(); }
+NoteBookManager &catalogue() {
+  return NoteBookManager::sharedNoteBookManager();
+}
 
 NoteBookPtr listedBook(const QString &templateName = {}) {
   auto book = std::make_shared<NoteBook>(catalogue().newNoteBookIdentifier());
@@ -78,9 +80,9 @@ private Q_SLOTS:
   void wrongTypesInTheInfoFileAreAbsent() {
     StoreFixture fixture;
     NoteBook book(catalogue().newNoteBookIdentifier());
-    PropertyList::write(book.infoPath(),
-                        QVariantMap{{"page_key", QVariantList{"x", 5, QVariantMap()}},
-                                    {"currentPage_key", "two"}});
+    PropertyList::write(
+        book.infoPath(),
+        QVariantMap{{"page_key", QVariantList{"x", 5, QVariantMap()}}, {"currentPage_key", "two"}});
     QCOMPARE(book.currentPage(), 0);
     QCOMPARE(book.pageCount(), 3);
     QVERIFY(book.pageIdentifierAtIndex(1).isEmpty());
@@ -198,7 +200,8 @@ private Q_SLOTS:
     StoreFixture::writeText(book->resourcePath() + "/" + identifier + "_bg", "jpeg");
     fixture.forget();
     book->removepageAtIndex(0);
-    for (const QString &gone : {QString("/1370000000"), "/sketchImage_" + identifier, "/thumb_" + identifier})
+    for (const QString &gone :
+         {QString("/1370000000"), "/sketchImage_" + identifier, "/thumb_" + identifier})
       QVERIFY2(!QFileInfo::exists(book->resourcePath() + gone), qPrintable(gone));
     QVERIFY(!QFileInfo::exists(book->homePath() + "/" + identifier + ".json"));
     QVERIFY(QFileInfo::exists(book->resourcePath() + "/" + identifier + "_bg"));
@@ -207,7 +210,8 @@ private Q_SLOTS:
                           "DELETE thumb_" + identifier, "DELETE " + identifier + ".json",
                           "ADD info.plist"}));
     QCOMPARE(fixture.notifications[1].object, static_cast<const void *>(book.get()));
-    QCOMPARE(fixture.notifications[1].userInfo.value("kNotebookIdentifier").toString(), book->identifier());
+    QCOMPARE(fixture.notifications[1].userInfo.value("kNotebookIdentifier").toString(),
+             book->identifier());
     QCOMPARE(fixture.eventNames(), (QStringList{"delete_page", "page_amount"}));
   }
 
@@ -228,7 +232,12 @@ private Q_SLOTS:
     QVERIFY(!book.hasName());
     QCOMPARE(book.name(), QString("Quill"));
     QVERIFY(book.saveData());
-    QCOMPARE(PropertyList::read(book.infoPath()).toMap().value("info").toMap().value("notename_key").toString(),
+    QCOMPARE(PropertyList::read(book.infoPath())
+                 .toMap()
+                 .value("info")
+                 .toMap()
+                 .value("notename_key")
+                 .toString(),
              QString("Quill"));
   }
 
@@ -241,7 +250,8 @@ private Q_SLOTS:
 
     const NoteBookPtr unknown = listedBook("Not listed");
     QCOMPARE(unknown->bookTemplate()->templateName, QString("默认模板"));
-    QCOMPARE(unknown->backgroundForPage(0), resourcePathWithName("template/template_blue_bg_01.jpg"));
+    QCOMPARE(unknown->backgroundForPage(0),
+             resourcePathWithName("template/template_blue_bg_01.jpg"));
 
     lines->setBackground("builtin_grid.png");
     for (int page : {0, 1, 9})

@@ -10,8 +10,8 @@
 #include "store/PhotoWidgetData.h"
 #include "store/TextWidgetData.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QJsonDocument>
@@ -19,7 +19,9 @@
 #include <QTest>
 
 namespace {
-NoteBookManager &catalogue() { return NoteBookManager::sharedNoteBookManager(); }
+NoteBookManager &catalogue() {
+  return NoteBookManager::sharedNoteBookManager();
+}
 
 struct Book {
   NoteBookPtr book;
@@ -92,7 +94,11 @@ private Q_SLOTS:
     QCOMPARE(page.sketched(), sketched);
     if (dated) {
       const QVariantMap record = PropertyList::read(NoteBookManager::cataloguePath())
-                                     .toMap().value("notebooks").toList().first().toMap();
+                                     .toMap()
+                                     .value("notebooks")
+                                     .toList()
+                                     .first()
+                                     .toMap();
       QCOMPARE(record.value("editDate_key").toDateTime().toSecsSinceEpoch(),
                book->latestEditDate().toSecsSinceEpoch());
     }
@@ -184,7 +190,8 @@ private Q_SLOTS:
   void wrongTypesAndUnknownKindsAreDropped() {
     StoreFixture fixture;
     const auto [book, id] = bookWithPage();
-    StoreFixture::install("pages/wrong-types.json", NoteBookManager::homeForBook(*book) + "/" + id + ".json");
+    StoreFixture::install("pages/wrong-types.json",
+                          NoteBookManager::homeForBook(*book) + "/" + id + ".json");
     NotePage page(book.get(), id);
     QVERIFY(page.backgroundPath().isEmpty());
     QVERIFY(page.backgroundName().isEmpty());
@@ -253,7 +260,8 @@ private Q_SLOTS:
 
     // A stale absolute path with a good name reads from the resource folder.
     NotePage stale(book.get(), id);
-    stale.initDataWithJsonString(R"({"background":"/old/container/src/page_10000.png","backgroundName":"page_10000.png"})");
+    stale.initDataWithJsonString(
+        R"({"background":"/old/container/src/page_10000.png","backgroundName":"page_10000.png"})");
     QCOMPARE(stale.backgroundImage().pixelColor(0, 0), QColor(10, 0, 0));
     QCOMPARE(stale.backgroundPath(), book->resourcePath() + "/page_10000.png");
   }

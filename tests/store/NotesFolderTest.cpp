@@ -62,7 +62,8 @@ private Q_SLOTS:
     QCOMPARE(text.text(), QString("Hello Lisbon"));
     QCOMPARE(text.font().pointSizeF(), 24.0);
     QCOMPARE(text.textColor(), QColor(Qt::blue));
-    const StyledText styled = StyledText::read(book->resourcePath() + "/" + text.styledTextFileName());
+    const StyledText styled =
+        StyledText::read(book->resourcePath() + "/" + text.styledTextFileName());
     QCOMPARE(styled.plainText(), text.text());
     QCOMPARE(styled.runs.size(), 2);
     QCOMPARE(styled.runs[1].fontName, QString("Helvetica-Bold"));
@@ -72,8 +73,10 @@ private Q_SLOTS:
     QCOMPARE(photo.rotate(), 0.25);
     QCOMPARE(photo.frame(), QRectF(240, 380, 320, 240));
     QVERIFY(!QImage(book->resourcePath() + "/" + photo.photoName()).isNull());
-    QCOMPARE(dynamic_cast<const VideoWidgetData &>(*page->widgets()[2]).videoTitle(), QString("Tram 28"));
-    QVERIFY(dynamic_cast<const VideoWidgetData &>(*page->widgets()[2]).resourceFileNames().isEmpty());
+    QCOMPARE(dynamic_cast<const VideoWidgetData &>(*page->widgets()[2]).videoTitle(),
+             QString("Tram 28"));
+    QVERIFY(
+        dynamic_cast<const VideoWidgetData &>(*page->widgets()[2]).resourceFileNames().isEmpty());
     QCOMPARE(dynamic_cast<const RecordWidgetData &>(*page->widgets()[3]).recordPath(),
              QString("d3d9446802a44259755d38e6d163e820.caf"));
     QCOMPARE(*dynamic_cast<const EmojiWidgetData &>(*page->widgets()[4]).emojiIndex(), 12);
@@ -96,7 +99,8 @@ private Q_SLOTS:
       QVERIFY2(!book->bookCover().isNull(), qPrintable(book->identifier() + ": cover"));
       for (int i = 0; i < book->pageCount(); ++i) {
         const auto page = book->pageAtIndex(i);
-        QVERIFY2(!page->backgroundImage().isNull(), qPrintable(page->identifier() + ": background"));
+        QVERIFY2(!page->backgroundImage().isNull(),
+                 qPrintable(page->identifier() + ": background"));
         for (const WidgetDataPtr &record : page->widgets())
           QVERIFY2(record->center(), qPrintable(page->identifier() + ": " + record->description()));
       }

@@ -25,9 +25,13 @@ StoreFixture::StoreFixture(const QString &resources)
   forget();
 }
 
-StoreFixture::~StoreFixture() { UsageAnalytics::shared().setLogFile({}); }
+StoreFixture::~StoreFixture() {
+  UsageAnalytics::shared().setLogFile({});
+}
 
-QString StoreFixture::notesFolder() { return libraryPathWithName("Notes"); }
+QString StoreFixture::notesFolder() {
+  return libraryPathWithName("Notes");
+}
 
 QString StoreFixture::data(const QString &relative) {
   return QStringLiteral(QUILL_TEST_DATA_DIR "/") + relative;

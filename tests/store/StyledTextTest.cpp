@@ -40,14 +40,18 @@ private Q_SLOTS:
   }
 
   void runsWithWrongValuesAreDropped() {
-    const QVariantList good{QVariantMap{{"text", "a"}, {"fontName", "F"}, {"pointSize", 12.0},
+    const QVariantList good{QVariantMap{{"text", "a"},
+                                        {"fontName", "F"},
+                                        {"pointSize", 12.0},
                                         {"color", QVariantList{0.0, 0.0, 0.0, 1.0}}}};
     QVariantList runs = good;
     runs.append(QVariantMap{{"text", 5}, {"fontName", "F"}, {"pointSize", 12.0}});
-    runs.append(QVariantMap{{"text", "b"}, {"fontName", "F"}, {"pointSize", "12"},
+    runs.append(QVariantMap{{"text", "b"},
+                            {"fontName", "F"},
+                            {"pointSize", "12"},
                             {"color", QVariantList{0.0, 0.0, 0.0, 1.0}}});
-    runs.append(QVariantMap{{"text", "c"}, {"fontName", "F"}, {"pointSize", 12.0},
-                            {"color", "0,0,0,1"}});
+    runs.append(
+        QVariantMap{{"text", "c"}, {"fontName", "F"}, {"pointSize", 12.0}, {"color", "0,0,0,1"}});
     runs.append("not a run");
     const StyledText text = StyledText::fromPropertyList(QVariantMap{{"runs", runs}});
     QCOMPARE(text.plainText(), QString("a"));

@@ -10,8 +10,12 @@
 #include <QTest>
 
 namespace {
-TemplateManager &manager() { return TemplateManager::sharedTemplateManager(); }
-QString nameOf(const QString &path) { return QFileInfo(path).fileName(); }
+TemplateManager &manager() {
+  return TemplateManager::sharedTemplateManager();
+}
+QString nameOf(const QString &path) {
+  return QFileInfo(path).fileName();
+}
 } // namespace
 
 class TemplateManagerTest : public QObject {
@@ -76,7 +80,7 @@ private Q_SLOTS:
     QVERIFY(!lines->thumbAtIndex(0).isNull());
     QVERIFY(lines->thumbAtIndex(1).isNull()); // listed but missing
     QVERIFY(lines->thumbAtIndex(2).isNull());
-    QCOMPARE(lines->cellBg().size(), QSize(20, 8));        // the @2x picture
+    QCOMPARE(lines->cellBg().size(), QSize(20, 8));         // the @2x picture
     QCOMPARE(lines->selectedCellBg().size(), QSize(10, 4)); // no @2x: the plain one
     QImage custom(4, 4, QImage::Format_ARGB32);
     custom.fill(Qt::yellow);
@@ -91,7 +95,8 @@ private Q_SLOTS:
     QVERIFY(escaping->backgroundForPage(0).isEmpty());
     QVERIFY(escaping->bookCoverPath().isEmpty());
     QVERIFY(escaping->coverName.isEmpty()); // a number where a name belongs
-    BookTemplate crafted(QVariantMap{{"template_file_name", "../../outside.png"}, {"default", "/etc/hostname"}});
+    BookTemplate crafted(
+        QVariantMap{{"template_file_name", "../../outside.png"}, {"default", "/etc/hostname"}});
     QVERIFY(crafted.backgroundForPage(0).isEmpty());
   }
 
@@ -99,7 +104,8 @@ private Q_SLOTS:
     StoreFixture fixture;
     auto fallback = TemplateManager::defaultTemplate();
     QCOMPARE(fallback->templateName, QString("默认模板"));
-    QCOMPARE(fallback->backgroundForPage(5), resourcePathWithName("template/template_blue_bg_01.jpg"));
+    QCOMPARE(fallback->backgroundForPage(5),
+             resourcePathWithName("template/template_blue_bg_01.jpg"));
     QCOMPARE(fallback->bookCoverPath(), resourcePathWithName("template/red_cover.png"));
     QVERIFY(!fallback->bookCover().isNull());
     QCOMPARE(fallback->thumbCount(), 0);
@@ -145,8 +151,10 @@ private Q_SLOTS:
     QVERIFY(manager().templateCount() > 0);
     for (const auto &look : manager().allTemplate()) {
       QVERIFY2(!look->templateName.isEmpty(), "a template without a name");
-      QVERIFY2(QFileInfo::exists(look->bookCoverPath()), qPrintable(look->templateName + ": cover"));
-      QVERIFY2(QFileInfo::exists(look->backgroundForPage(0)), qPrintable(look->templateName + ": page 0"));
+      QVERIFY2(QFileInfo::exists(look->bookCoverPath()),
+               qPrintable(look->templateName + ": cover"));
+      QVERIFY2(QFileInfo::exists(look->backgroundForPage(0)),
+               qPrintable(look->templateName + ": page 0"));
       QVERIFY2(!look->bookCover().isNull(), qPrintable(look->templateName + ": cover picture"));
     }
     const auto fallback = TemplateManager::defaultTemplate();

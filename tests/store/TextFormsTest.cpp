@@ -50,7 +50,8 @@ private Q_SLOTS:
     orange.setRgbF(1, 0.5, 0, 1);
     QCOMPARE(colorStringData(orange), QString("1.000000,0.500000,0.000000,1.000000"));
     QCOMPARE(colorStringData(QColor(Qt::black)), QString("0.000000,0.000000,0.000000,1.000000"));
-    QCOMPARE(colorStringData(QColor::fromHsvF(0, 0, 0.25)), QString("0.250000,0.250000,0.250000,1.000000"));
+    QCOMPARE(colorStringData(QColor::fromHsvF(0, 0, 0.25)),
+             QString("0.250000,0.250000,0.250000,1.000000"));
     const QColor read = colorWithString("0.2,0.4,0.6,0.8");
     QCOMPARE(colorStringData(read), QString("0.200000,0.400000,0.600000,0.800000"));
   }

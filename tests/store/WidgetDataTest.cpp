@@ -1,18 +1,20 @@
 #include "QuillTest.h"
 
+#include "common/PropertyList.h"
 #include "store/EmojiWidgetData.h"
 #include "store/PhotoWidgetData.h"
 #include "store/QNBaseDataObject.h"
 #include "store/RecordWidgetData.h"
 #include "store/TextWidgetData.h"
 #include "store/VideoWidgetData.h"
-#include "common/PropertyList.h"
 
 #include <QJsonDocument>
 #include <QTest>
 
 namespace {
-QJsonObject object(const char *json) { return QJsonDocument::fromJson(json).object(); }
+QJsonObject object(const char *json) {
+  return QJsonDocument::fromJson(json).object();
+}
 
 class Bookmark : public QNBaseDataObject {
 public:
@@ -30,11 +32,16 @@ private Q_SLOTS:
   void classNameChoosesTheKind_data() {
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("widget");
-    QTest::newRow("text") << "TextWidgetData" << "TextWidget";
-    QTest::newRow("photo") << "PhotoWidgetData" << "PhotoWidget";
-    QTest::newRow("video") << "VideoWidgetData" << "VideoWidget";
-    QTest::newRow("record") << "RecordWidgetData" << "RecordWidget";
-    QTest::newRow("emoji") << "EmojiWidgetData" << "EmojiWidget";
+    QTest::newRow("text") << "TextWidgetData"
+                          << "TextWidget";
+    QTest::newRow("photo") << "PhotoWidgetData"
+                           << "PhotoWidget";
+    QTest::newRow("video") << "VideoWidgetData"
+                           << "VideoWidget";
+    QTest::newRow("record") << "RecordWidgetData"
+                            << "RecordWidget";
+    QTest::newRow("emoji") << "EmojiWidgetData"
+                           << "EmojiWidget";
   }
   void classNameChoosesTheKind() {
     QFETCH(QString, className);
@@ -88,12 +95,18 @@ private Q_SLOTS:
 
   void kindsRoundTripTheirAttributes_data() {
     QTest::addColumn<QString>("json");
-    QTest::newRow("photo") << R"({"className":"PhotoWidgetData","center":"{1, 2}","size":"{3, 4}","photoName":"1370000000","rotate":"0.000000"})";
-    QTest::newRow("web video") << R"({"className":"VideoWidgetData","center":"{1, 2}","size":"{3, 4}","videoPath":"http://v.example/1","videoTitle":"A clip"})";
-    QTest::newRow("file video") << R"({"className":"VideoWidgetData","center":"{1, 2}","size":"{3, 4}","videoPath":"/old/place/clip.mov","videoName":"1370000000clip.mov"})";
-    QTest::newRow("record") << R"({"className":"RecordWidgetData","center":"{1, 2}","size":"{3, 4}","recordPath":"0cc175b9c0f1b6a831c399e269772661.caf","title":"Talk"})";
-    QTest::newRow("emoji") << R"({"className":"EmojiWidgetData","center":"{1, 2}","size":"{3, 4}","emojiIndex":7})";
-    QTest::newRow("no size") << R"({"className":"EmojiWidgetData","center":"{1, 2}","emojiIndex":0})";
+    QTest::newRow("photo")
+        << R"({"className":"PhotoWidgetData","center":"{1, 2}","size":"{3, 4}","photoName":"1370000000","rotate":"0.000000"})";
+    QTest::newRow("web video")
+        << R"({"className":"VideoWidgetData","center":"{1, 2}","size":"{3, 4}","videoPath":"http://v.example/1","videoTitle":"A clip"})";
+    QTest::newRow("file video")
+        << R"({"className":"VideoWidgetData","center":"{1, 2}","size":"{3, 4}","videoPath":"/old/place/clip.mov","videoName":"1370000000clip.mov"})";
+    QTest::newRow("record")
+        << R"({"className":"RecordWidgetData","center":"{1, 2}","size":"{3, 4}","recordPath":"0cc175b9c0f1b6a831c399e269772661.caf","title":"Talk"})";
+    QTest::newRow("emoji")
+        << R"({"className":"EmojiWidgetData","center":"{1, 2}","size":"{3, 4}","emojiIndex":7})";
+    QTest::newRow("no size")
+        << R"({"className":"EmojiWidgetData","center":"{1, 2}","emojiIndex":0})";
   }
   void kindsRoundTripTheirAttributes() {
     QFETCH(QString, json);
@@ -153,19 +166,33 @@ private Q_SLOTS:
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("member");
     QTest::addColumn<QString>("name");
-    QTest::newRow("photo up") << "PhotoWidgetData" << "photoName" << "../../x.png";
-    QTest::newRow("photo absolute") << "PhotoWidgetData" << "photoName" << "/etc/passwd";
-    QTest::newRow("text dot") << "TextWidgetData" << "textName" << ".";
-    QTest::newRow("text dot dot") << "TextWidgetData" << "textName" << "..";
-    QTest::newRow("video slash") << "VideoWidgetData" << "videoName" << "a/b";
-    QTest::newRow("record nul") << "RecordWidgetData" << "recordPath" << QString("a") + QChar(0) + "b";
-    QTest::newRow("record empty") << "RecordWidgetData" << "recordPath" << "";
+    QTest::newRow("photo up") << "PhotoWidgetData"
+                              << "photoName"
+                              << "../../x.png";
+    QTest::newRow("photo absolute") << "PhotoWidgetData"
+                                    << "photoName"
+                                    << "/etc/passwd";
+    QTest::newRow("text dot") << "TextWidgetData"
+                              << "textName"
+                              << ".";
+    QTest::newRow("text dot dot") << "TextWidgetData"
+                                  << "textName"
+                                  << "..";
+    QTest::newRow("video slash") << "VideoWidgetData"
+                                 << "videoName"
+                                 << "a/b";
+    QTest::newRow("record nul") << "RecordWidgetData"
+                                << "recordPath" << QString("a") + QChar(0) + "b";
+    QTest::newRow("record empty") << "RecordWidgetData"
+                                  << "recordPath"
+                                  << "";
   }
   void fileNamesThatLeaveTheFolderAreAbsent() {
     QFETCH(QString, className);
     QFETCH(QString, member);
     QFETCH(QString, name);
-    const WidgetDataPtr record = WidgetData::widgetWithData({{"className", className}, {member, name}});
+    const WidgetDataPtr record =
+        WidgetData::widgetWithData({{"className", className}, {member, name}});
     QVERIFY(record->stringAttribute(member).isNull());
     QVERIFY(record->resourceFileNames().isEmpty());
     QVERIFY(!record->dictionaryData().contains(member));
