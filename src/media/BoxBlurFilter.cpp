@@ -7,17 +7,24 @@
 #include <vector>
 
 namespace {
+constexpr int kLargestRadius = 128;
+
+// The channel sums of a window, two 16-bit lanes to a word (blue and red,
+// green and alpha): 255 · (2 · 128 + 1) still fits a lane.
 struct Sum {
-  int c[4] = {0, 0, 0, 0};
-  void add(QRgb p, int sign) {
-    c[0] += sign * int(p & 0xff);
-    c[1] += sign * int((p >> 8) & 0xff);
-    c[2] += sign * int((p >> 16) & 0xff);
-    c[3] += sign * int(p >> 24);
+  quint32 even = 0;
+  quint32 odd = 0;
+  void add(QRgb p) {
+    even += p & 0xff00ffu;
+    odd += (p >> 8) & 0xff00ffu;
   }
-  QRgb average(int scale) const { // scale = 65536 / count
-    auto part = [&](int i) { return quint32((c[i] * scale + 32768) >> 16); };
-    return part(0) | (part(1) << 8) | (part(2) << 16) | (part(3) << 24);
+  void remove(QRgb p) {
+    even -= p & 0xff00ffu;
+    odd -= (p >> 8) & 0xff00ffu;
+  }
+  QRgb average(quint32 scale) const { // scale = 65536 / count
+    auto part = [scale](quint32 lane) { return ((lane & 0xffffu) * scale + 32768) >> 16; };
+    return part(even) | (part(odd) << 8) | (part(even >> 16) << 16) | (part(odd >> 16) << 24);
   }
 };
 
@@ -25,7 +32,7 @@ void horizontalPass(const QImage &source, QImage &target, int radius) {
   const PixelRows in(source);
   const PixelRows out(target);
   const int width = source.width();
-  const int scale = 65536 / (2 * radius + 1);
+  const quint32 scale = 65536 / (2 * radius + 1);
   forEachRowBand(source.height(), [&](int first, int last) {
     for (int y = first; y < last; ++y) {
       const QRgb *from = in.row(y);
@@ -33,11 +40,11 @@ void horizontalPass(const QImage &source, QImage &target, int radius) {
       auto at = [&](int x) { return from[std::clamp(x, 0, width - 1)]; };
       Sum sum;
       for (int x = -radius; x <= radius; ++x)
-        sum.add(at(x), 1);
+        sum.add(at(x));
       for (int x = 0; x < width; ++x) {
         to[x] = sum.average(scale);
-        sum.add(at(x + radius + 1), 1);
-        sum.add(at(x - radius), -1);
+        sum.add(at(x + radius + 1));
+        sum.remove(at(x - radius));
       }
     }
   });
@@ -48,7 +55,7 @@ void verticalPass(const QImage &source, QImage &target, int radius) {
   const PixelRows out(target);
   const int width = source.width();
   const int height = source.height();
-  const int scale = 65536 / (2 * radius + 1);
+  const quint32 scale = 65536 / (2 * radius + 1);
   auto row = [&](int y) { return in.row(std::clamp(y, 0, height - 1)); };
   // Tall bands, so that priming each band's sums stays small next to its rows.
   forEachRowBand(height, [&](int first, int last) {
@@ -56,7 +63,7 @@ void verticalPass(const QImage &source, QImage &target, int radius) {
     for (int y = first - radius; y <= first + radius; ++y) {
       const QRgb *from = row(y);
       for (int x = 0; x < width; ++x)
-        sums[x].add(from[x], 1);
+        sums[x].add(from[x]);
     }
     for (int y = first; y < last; ++y) {
       QRgb *to = out.row(y);
@@ -64,13 +71,16 @@ void verticalPass(const QImage &source, QImage &target, int radius) {
       const QRgb *leaving = row(y - radius);
       for (int x = 0; x < width; ++x) {
         to[x] = sums[x].average(scale);
-        sums[x].add(entering[x], 1);
-        sums[x].add(leaving[x], -1);
+        sums[x].add(entering[x]);
+        sums[x].remove(leaving[x]);
       }
     }
   }, std::max(32, 8 * radius));
 }
 } // namespace
+
+BoxBlurFilter::BoxBlurFilter(int radius, int passes)
+    : radius(std::clamp(radius, 1, kLargestRadius)), passes(passes) {}
 
 std::shared_ptr<const BoxBlurFilter> BoxBlurFilter::ofSize(float size) {
   return std::make_shared<BoxBlurFilter>(std::max(1, int(std::lround(4.0f * size))), 1);

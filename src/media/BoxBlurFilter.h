@@ -10,7 +10,8 @@
 // the radius.
 class BoxBlurFilter : public ImageFilter {
 public:
-  BoxBlurFilter(int radius, int passes) : radius(radius), passes(passes) {}
+  // radius 1..128 pixels.
+  BoxBlurFilter(int radius, int passes);
   // The box blur of the given size: size 1 spans 4 pixels to each side.
   static std::shared_ptr<const BoxBlurFilter> ofSize(float size);
   // Close to a Gaussian blur of the given sigma in pixels.

@@ -9,7 +9,8 @@ class QNLookupFilter;
 class QString;
 
 // A soft glow: the first lookup, then a little (0.14) of its Gaussian-blurred
-// self (sigma 10 pixels) mixed in, then the second lookup.
+// self (sigma 10 pixels, blurred at a quarter of the size) mixed in, then the
+// second lookup.
 class SoftGlowFilter : public ImageFilter {
 public:
   SoftGlowFilter(const QString &firstLookup, const QString &secondLookup);
