@@ -3,7 +3,6 @@
 #include "AppVersion.h"
 #include "DeviceToken.h"
 #include "LaunchOptions.h"
-#include "MyNotesViewController.h"
 #include "NotesInstaller.h"
 #include "PushChannel.h"
 #include "PushMessage.h"
@@ -13,6 +12,8 @@
 #include "Reachability.h"
 #include "UpdateSchedule.h"
 #include "UserDefaults.h"
+
+#include "shelf/MyNotesViewController.h"
 
 #include "common/DiagnosticLog.h"
 #include "common/FolderPaths.h"

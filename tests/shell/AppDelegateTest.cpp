@@ -8,7 +8,8 @@
 #include "shell/AppDelegate.h"
 #include "shell/DeviceToken.h"
 #include "shell/LaunchOptions.h"
-#include "shell/MyNotesViewController.h"
+#include "shelf/MyNotesViewController.h"
+#include "shelf/QNBookShelfView.h"
 #include "shell/PushChannel.h"
 #include "shell/PushRegistrationClient.h"
 #include "shell/QNNavigationController.h"
@@ -75,7 +76,7 @@ private Q_SLOTS:
     QCOMPARE(UserDefaults().boolForKey("appInited"), true);
     QCOMPARE(delegate->viewController()->currentController(), delegate->rootScreen());
     QCOMPARE(delegate->rootScreen()->title(), QString("My Notebooks"));
-    QCOMPARE(delegate->rootScreen()->rowCount(), 1);
+    QCOMPARE(delegate->rootScreen()->bookShelf()->coverCount(), 1);
     QVERIFY(delegate->window()->isVisible());
     QVERIFY(delegate->reachability());
     QSignalSpy shown(delegate.get(), &AppDelegate::firstScreenShown);

@@ -1,0 +1,123 @@
+#include "ShelfFixture.h"
+
+#include "common/FolderPaths.h"
+#include "common/Identifiers.h"
+#include "common/PropertyList.h"
+#include "common/QNAlertCenter.h"
+#include "common/UsageAnalytics.h"
+#include "shelf/MyNotesViewController.h"
+#include "shell/QNNavigationController.h"
+#include "store/NoteBook.h"
+#include "store/NoteBookManager.h"
+#include "store/TemplateManager.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTest>
+
+void ShelfFixture::writeCatalogue(int count) {
+  const QString notes = libraryPathWithName(QStringLiteral("Notes"));
+  QDir().mkpath(notes);
+  const QDateTime first(QDate(2026, 2, 3), QTime(9, 0), Qt::LocalTime);
+  QVariantList notebooks;
+  for (int i = 0; i < count; ++i) {
+    const QString identifier = QStringLiteral("com.quill.") + md5StringOfString(QString::number(i));
+    notebooks.append(QVariantMap{{"notename_key", QStringLiteral("Notebook %1").arg(i + 1)},
+                                 {"identifier_key", identifier},
+                                 {"editDate_key", first.addDays(i)},
+                                 {"pagecount_key", qint64(0)}});
+  }
+  PropertyList::write(notes + QStringLiteral("/NoteBooks.plist"), QVariantMap{{"notebooks", notebooks}});
+  NoteBookManager::sharedNoteBookManager().initData();
+  // Each notebook with a home folder, as installed notebooks have.
+  for (const NoteBookPtr &book : NoteBookManager::sharedNoteBookManager().allBook()) {
+    if (count <= 20)
+      book->saveData();
+  }
+}
+
+ShelfFixture::ShelfFixture(int count) : scene(0, 0, 768, 1024), view(&scene) {
+  setHomeFolder(home.path());
+  QDir().mkpath(libraryPathWithName(QStringLiteral("Caches")));
+  QDir().mkpath(temporaryPathWithName(QString()));
+  setResourceFolder(QStringLiteral(QUILL_RESOURCE_DIR));
+  UsageAnalytics::shared().setLogFile(libraryPathWithName(QStringLiteral("Caches/analytics.jsonl")));
+  TemplateManager::sharedTemplateManager().initData();
+  writeCatalogue(count);
+  QNAlertCenter::sharedQNAlertCenter().setScene(&scene);
+  shelf = new MyNotesViewController;
+  navigation = new QNNavigationController(shelf);
+  scene.addItem(navigation);
+  navigation->setGeometry(0, 0, 768, 1024);
+  view.setFrameShape(QFrame::NoFrame);
+  view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.resize(768, 1024);
+  view.setSceneRect(0, 0, 768, 1024);
+  navigation->viewWillAppear(false);
+  view.show();
+  QTest::qWaitForWindowExposed(&view);
+  navigation->viewDidAppear(false);
+}
+
+ShelfFixture::~ShelfFixture() {
+  QNAlertCenter::sharedQNAlertCenter().setScene(nullptr);
+  scene.clear();
+  UsageAnalytics::shared().setLogFile({});
+}
+
+QStringList ShelfFixture::catalogueNames() const {
+  const QVariantMap file = PropertyList::read(NoteBookManager::cataloguePath()).toMap();
+  QStringList names;
+  for (const QVariant &record : file.value(QStringLiteral("notebooks")).toList())
+    names.append(record.toMap().value(QStringLiteral("notename_key")).toString());
+  return names;
+}
+
+QPoint ShelfFixture::at(const QPointF &scenePoint) const { return view.mapFromScene(scenePoint); }
+
+void ShelfFixture::press(const QPointF &p) { QTest::mousePress(view.viewport(), Qt::LeftButton, {}, at(p)); }
+
+void ShelfFixture::moveTo(const QPointF &p) {
+  const QPoint point = at(p);
+  QMouseEvent move(QEvent::MouseMove, point, view.viewport()->mapToGlobal(point), Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(view.viewport(), &move);
+}
+
+void ShelfFixture::release(const QPointF &p) { QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, at(p)); }
+
+void ShelfFixture::click(const QPointF &p) {
+  press(p);
+  release(p);
+  // Keep the next press from counting as a double click.
+  QTest::qWait(QApplication::doubleClickInterval() + 20);
+}
+
+void ShelfFixture::holdAndDrag(const QPointF &from, const QPointF &to, int steps) {
+  press(from);
+  QTest::qWait(700);
+  for (int i = 1; i <= steps; ++i) {
+    moveTo(from + (to - from) * (qreal(i) / steps));
+    QTest::qWait(10);
+  }
+  QTest::qWait(50);
+  release(to);
+  QTest::qWait(300);
+}
+
+bool ShelfFixture::waitForTransition() {
+  return QTest::qWaitFor([this] { return !navigation->isInTransition(); }, 3000);
+}
+
+QImage ShelfFixture::render() {
+  QImage image(768 * 2, 1024 * 2, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(2);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  scene.render(&painter, QRectF(0, 0, 768, 1024), QRectF(0, 0, 768, 1024));
+  painter.end();
+  return image;
+}
