@@ -80,7 +80,8 @@ private Q_SLOTS:
     QVERIFY(delegate->window()->isVisible());
     QVERIFY(delegate->reachability());
     QSignalSpy shown(delegate.get(), &AppDelegate::firstScreenShown);
-    QVERIFY(shown.wait(3000));
+    // The splash takes three seconds before the covers fade in.
+    QVERIFY(shown.wait(8000));
     QCOMPARE(delegate->rootScreen()->opacity(), 1.0);
   }
 
