@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QTimeZone>
+#include <cmath>
 #include <cstdlib>
 #include <plist/plist.h>
 
@@ -80,10 +81,29 @@ QVariant toVariant(plist_t node) {
   }
 }
 
-plist_t toNode(const QVariant &value) {
+void appendEscaped(QByteArray &out, const QString &text) {
+  const QByteArray utf8 = text.toUtf8();
+  for (const char c : utf8) {
+    switch (c) {
+    case '&': out += "&amp;"; break;
+    case '<': out += "&lt;"; break;
+    case '>': out += "&gt;"; break;
+    default: out += c;
+    }
+  }
+}
+
+void indent(QByteArray &out, int depth) { out.append(depth, '\t'); }
+
+// Writes the XML form directly from the Qt values: going through a libplist
+// tree first costs more in allocations than the text itself. False for a value
+// a property list cannot hold.
+bool appendXml(QByteArray &out, const QVariant &value, int depth) {
+  indent(out, depth);
   switch (value.typeId()) {
   case QMetaType::Bool:
-    return plist_new_bool(value.toBool());
+    out += value.toBool() ? "<true/>\n" : "<false/>\n";
+    return true;
   case QMetaType::Int:
   case QMetaType::UInt:
   case QMetaType::LongLong:
@@ -92,49 +112,68 @@ plist_t toNode(const QVariant &value) {
   case QMetaType::ULong:
   case QMetaType::Short:
   case QMetaType::UShort:
-    return plist_new_uint(uint64_t(value.toLongLong()));
+    out += "<integer>" + QByteArray::number(value.toLongLong()) + "</integer>\n";
+    return true;
   case QMetaType::Double:
-  case QMetaType::Float:
-    return plist_new_real(value.toDouble());
-  case QMetaType::QString:
-    return plist_new_string(value.toString().toUtf8().constData());
-  case QMetaType::QByteArray: {
-    const QByteArray data = value.toByteArray();
-    return plist_new_data(data.constData(), uint64_t(data.size()));
+  case QMetaType::Float: {
+    const double real = value.toDouble();
+    if (!std::isfinite(real))
+      return false;
+    out += "<real>" + QByteArray::number(real, 'g', 17) + "</real>\n";
+    return true;
   }
+  case QMetaType::QString:
+    out += "<string>";
+    appendEscaped(out, value.toString());
+    out += "</string>\n";
+    return true;
+  case QMetaType::QByteArray:
+    out += "<data>" + value.toByteArray().toBase64() + "</data>\n";
+    return true;
   case QMetaType::QDateTime: {
-    const qint64 ms = value.toDateTime().toMSecsSinceEpoch() - kPlistEpochSeconds * 1000;
-    const qint64 seconds = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
-    return plist_new_date(int32_t(seconds), int32_t((ms - seconds * 1000) * 1000));
+    const QDateTime date = value.toDateTime();
+    if (!date.isValid())
+      return false;
+    out += "<date>" + date.toUTC().toString(Qt::ISODate).toLatin1() + "</date>\n";
+    return true;
   }
   case QMetaType::QVariantList:
   case QMetaType::QStringList: {
-    plist_t array = plist_new_array();
-    for (const QVariant &item : value.toList()) {
-      plist_t child = toNode(item);
-      if (!child) {
-        plist_free(array);
-        return nullptr;
-      }
-      plist_array_append_item(array, child);
+    const QVariantList list = value.toList();
+    if (list.isEmpty()) {
+      out += "<array/>\n";
+      return true;
     }
-    return array;
+    out += "<array>\n";
+    for (const QVariant &item : list) {
+      if (!appendXml(out, item, depth + 1))
+        return false;
+    }
+    indent(out, depth);
+    out += "</array>\n";
+    return true;
   }
   case QMetaType::QVariantMap: {
-    plist_t dict = plist_new_dict();
     const QVariantMap map = value.toMap();
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-      plist_t child = toNode(it.value());
-      if (!child) {
-        plist_free(dict);
-        return nullptr;
-      }
-      plist_dict_set_item(dict, it.key().toUtf8().constData(), child);
+    if (map.isEmpty()) {
+      out += "<dict/>\n";
+      return true;
     }
-    return dict;
+    out += "<dict>\n";
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+      indent(out, depth + 1);
+      out += "<key>";
+      appendEscaped(out, it.key());
+      out += "</key>\n";
+      if (!appendXml(out, it.value(), depth + 1))
+        return false;
+    }
+    indent(out, depth);
+    out += "</dict>\n";
+    return true;
   }
   default:
-    return nullptr;
+    return false;
   }
 }
 
@@ -168,16 +207,15 @@ QVariant read(const QString &path) {
 }
 
 QByteArray toXml(const QVariant &value) {
-  plist_t root = toNode(value);
-  if (!root)
+  QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                   "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                   "<plist version=\"1.0\">\n";
+  xml.reserve(4096);
+  if (!appendXml(xml, value, 0))
     return {};
-  char *xml = nullptr;
-  uint32_t length = 0;
-  plist_to_xml(root, &xml, &length);
-  QByteArray text(xml, qsizetype(length));
-  plist_to_xml_free(xml);
-  plist_free(root);
-  return text;
+  xml += "</plist>\n";
+  return xml;
 }
 
 bool write(const QString &path, const QVariant &value) {

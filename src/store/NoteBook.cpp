@@ -220,8 +220,12 @@ std::unique_ptr<BookTemplate> NoteBook::bookTemplate() const {
     look = TemplateManager::defaultTemplate();
   const QString background = usableBackground();
   if (!background.isEmpty()) {
-    look->defaultFile = background;
     look->templateFileName = background;
+    // A numbered series ("%i") has pictures for its first pages only; the
+    // pages past its end keep the template's own page instead of a name no
+    // file carries.
+    if (!background.contains(QLatin1String("%i")))
+      look->defaultFile = background;
   }
   if (!cover.isNull())
     look->setBookCover(cover);

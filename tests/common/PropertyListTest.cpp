@@ -22,6 +22,10 @@ private Q_SLOTS:
         {"date", date},
         {"data", QByteArray("\x00\x01\xff", 3)},
         {"list", QVariantList{QString("a"), qint64(2), QVariantMap{{"k", QString("v")}}}},
+        {"markup", QString("<b>Tom & Jerry</b>")},
+        {"<key&>", QString()},
+        {"empty", QVariantList{QVariantMap{}, QVariantList{}}},
+        {"negative", qint64(-42)},
     };
     const QString path = dir.filePath("x.plist");
     QVERIFY(PropertyList::write(path, value));
@@ -33,6 +37,10 @@ private Q_SLOTS:
     QCOMPARE(read.value("date").toDateTime(), date);
     QCOMPARE(read.value("data").toByteArray(), QByteArray("\x00\x01\xff", 3));
     QCOMPARE(read.value("list").toList().at(2).toMap().value("k").toString(), QString("v"));
+    QCOMPARE(read.value("markup").toString(), QString("<b>Tom & Jerry</b>"));
+    QVERIFY(read.contains("<key&>"));
+    QCOMPARE(read.value("empty").toList().size(), 2);
+    QCOMPARE(read.value("negative").toLongLong(), -42);
   }
 
   void badFilesReadAsNothing_data() {

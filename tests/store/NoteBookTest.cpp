@@ -258,7 +258,8 @@ private Q_SLOTS:
       QCOMPARE(lines->backgroundForPage(page), resourcePathWithName("template/builtin_grid.png"));
     lines->setBackground("page_%i.png");
     QCOMPARE(lines->backgroundForPage(4), resourcePathWithName("template/lines/page_10004.png"));
-    QCOMPARE(lines->backgroundForPage(5), resourcePathWithName("template/lines/page_%i.png"));
+    // Past the series' last picture a page takes the template's own page.
+    QCOMPARE(lines->backgroundForPage(5), resourcePathWithName("template/lines/lines_default.png"));
     lines->setBackground("../outside.png");
     QCOMPARE(lines->backgroundForPage(0), resourcePathWithName("template/lines/page_10000.png"));
   }
