@@ -66,8 +66,8 @@ NewBookController::NewBookController(QGraphicsItem *parent)
       m_noteBook(std::make_shared<NoteBook>(NoteBookManager::sharedNoteBookManager().newNoteBookIdentifier())),
       m_content(new QGraphicsWidget(this)), m_templateList(new QNBookShelfView(m_content)),
       m_pager(new QNPagingView(m_content)), m_titleField(new TitleField(m_content)),
-      m_doneButton(new QNButton(ShelfArtwork::plate(QSizeF(175, 45), QColor(250, 246, 238), QColor(150, 120, 90), 10),
-                                ShelfArtwork::plate(QSizeF(175, 45), QColor(222, 206, 182), QColor(150, 120, 90), 10),
+      m_doneButton(new QNButton(ShelfArtwork::plate(QSizeF(175, 45), QColor(122, 84, 52), QColor(90, 60, 34), 10),
+                                ShelfArtwork::plate(QSizeF(175, 45), QColor(92, 60, 34), QColor(70, 44, 24), 10),
                                 m_content)) {
   setTitle(localizedString(QStringLiteral("NEW NOTEBOOK")));
   setFlag(ItemClipsChildrenToShape);

@@ -11,6 +11,7 @@
 #include "store/NoteBook.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QPointer>
 
 namespace {
@@ -92,9 +93,18 @@ void NoteBookCover::paintCover(QPainter *painter) {
   if (!plate.isNull())
     painter->drawPixmap(bounds, plate, plate.rect());
   painter->setPen(kInk);
-  painter->setFont(systemFont(25));
-  painter->drawText(QRectF(12, 150, 100, 80), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-                    painter->fontMetrics().elidedText(m_title, Qt::ElideRight, 200));
+  // 25 points, smaller when a word of the name would not fit the label's width.
+  const QRectF titleBox(12, 150, 100, 80);
+  int points = 25;
+  for (; points > 14; --points) {
+    const QFontMetricsF metrics(systemFont(points));
+    const QStringList words = m_title.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (std::all_of(words.begin(), words.end(),
+                    [&](const QString &word) { return metrics.horizontalAdvance(word) <= titleBox.width(); }))
+      break;
+  }
+  painter->setFont(systemFont(points));
+  painter->drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_title);
   painter->setFont(systemFont(20));
   painter->drawText(QRectF(112, 160, 100, 30), Qt::AlignCenter, m_year);
   painter->setFont(systemFont(24));

@@ -165,6 +165,19 @@ private Q_SLOTS:
     QCOMPARE(fixture.shelf->coverPictures().loads(), loads);
   }
 
+  void editModeShowsBadges() {
+    ShelfFixture fixture(5);
+    fixture.click(centreOf(fixture.shelf->editButton()));
+    const QImage shot = fixture.render();
+    shot.save(QDir::temp().filePath("quill-shelf-edit.png"));
+    // The delete badge is red, over the first cover's top right corner.
+    const QPointF badge = centreOf(coverAt(fixture.shelf, 0)->deleteButton());
+    const QColor colour = shot.pixelColor((badge * 2 + QPointF(0, 4)).toPoint());
+    QVERIFY2(colour.red() > 150 && colour.green() < 120, qPrintable(colour.name()));
+    fixture.click(centreOf(fixture.shelf->editButton()));
+    QVERIFY(!coverAt(fixture.shelf, 0)->deleteButton()->isVisible());
+  }
+
   void emptyCatalogueShowsNoCover() {
     ShelfFixture fixture(0);
     QCOMPARE(coverItems(fixture.scene), 0);

@@ -15,6 +15,7 @@
 #include "store/NoteBookManager.h"
 #include "store/TemplateManager.h"
 
+#include <QDir>
 #include <QGraphicsTextItem>
 #include <QTest>
 
@@ -57,6 +58,8 @@ private Q_SLOTS:
     QVERIFY(!preview->cover().isNull());
     typeTitle(fixture, screen, "Trip");
     QCOMPARE(preview->title(), QStringLiteral("Trip"));
+    QTest::qWait(100);
+    fixture.render().save(QDir::temp().filePath("quill-new-notebook.png"));
   }
 
   void createsFromNumberedSeries() {
