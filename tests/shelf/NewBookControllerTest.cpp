@@ -1,6 +1,7 @@
 #include "QuillTest.h"
 #include "ShelfFixture.h"
 
+#include "common/Localization.h"
 #include "common/QNButton.h"
 #include "shelf/CoverPreviewView.h"
 #include "shelf/MyNotesViewController.h"
@@ -105,7 +106,7 @@ private Q_SLOTS:
     QVERIFY(fixture.waitForTransition());
     NewBookController *screen = openedScreen(fixture);
     QVERIFY(screen);
-    QCOMPARE(screen->title(), QStringLiteral("EditBook"));
+    QCOMPARE(screen->title(), localizedString("EditBook"));
     QCOMPARE(screen->titleField()->toPlainText(), QStringLiteral("Notebook 2"));
     const int grid = rowOfTemplate("Grid");
     fixture.click(centreOf(screen->templateList()->coverAtIndex(grid)));
