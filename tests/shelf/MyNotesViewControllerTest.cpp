@@ -87,6 +87,21 @@ private Q_SLOTS:
     QCOMPARE(StubEditor::opened, 0);
   }
 
+  void quickDragOnCoverScrolls() {
+    ShelfFixture fixture(30);
+    QNBookShelfView *shelf = fixture.shelf->bookShelf();
+    const QPointF from = centreOf(coverAt(fixture.shelf, 4));
+    fixture.press(from);
+    for (int i = 1; i <= 10; ++i) {
+      fixture.moveTo(from - QPointF(0, 30 * i));
+      QTest::qWait(5);
+    }
+    fixture.release(from - QPointF(0, 300));
+    QVERIFY(shelf->contentOffset() >= 290);
+    QCOMPARE(StubEditor::opened, 0);
+    QCOMPARE(fixture.catalogueNames().first(), QStringLiteral("Notebook 1"));
+  }
+
   void dragNearBottomEdgeScrolls() {
     ShelfFixture fixture(30);
     QNBookShelfView *shelf = fixture.shelf->bookShelf();
