@@ -256,6 +256,13 @@ void MyNotesViewController::beginSplash() {
           });
 }
 
+void MyNotesViewController::skipSplash() {
+  placeBird();
+  m_bird->setOpacity(1);
+  m_bookShelf->showCoversAnimated(false);
+  QMetaObject::invokeMethod(this, &MyNotesViewController::splashFinished, Qt::QueuedConnection);
+}
+
 void MyNotesViewController::finishSplash() {
   connect(m_bookShelf, &QNBookShelfView::coversShown, this, [this] {
     disconnect(m_bookShelf, &QNBookShelfView::coversShown, this, nullptr);

@@ -44,6 +44,10 @@ public:
 
   // The start-up animation; splashFinished follows once the covers are shown.
   void beginSplash();
+  // The screen as it stands once the splash is over, without the animation
+  // (a start that only takes a picture of the first screen); splashFinished
+  // follows from the event loop.
+  void skipSplash();
   bool isSplashing() const { return m_splashing; }
   void setEditState(bool editing);
   void edit();

@@ -72,7 +72,11 @@ bool AppDelegate::didFinishLaunchingWithOptions(const LaunchOptions &options) {
   navigation->viewWillAppear(false);
   mainWindow->makeKeyAndVisible();
   navigation->viewDidAppear(false);
-  root->beginSplash();
+  // A start that only writes a picture of the first screen shows it settled.
+  if (options.screenshotPath.isEmpty())
+    root->beginSplash();
+  else
+    root->skipSplash();
 
   launchReachabilityDetect();
 
