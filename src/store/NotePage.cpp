@@ -6,9 +6,9 @@
 #include "StoreFiles.h"
 #include "StoredPicture.h"
 #include "WidgetData.h"
-#include "common/AtomicFile.h"
 #include "common/DiagnosticLog.h"
 #include "common/FolderPaths.h"
+#include "common/StagedWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -210,29 +210,33 @@ bool NotePage::save() {
   if (!notebook)
     return !edited && !sketchChanged;
   const bool wasEdited = edited;
-  bool allWritten = true;
-  if (edited) {
-    const QString path = dataPath();
-    const QByteArray text = QJsonDocument(proxyForJson()).toJson(QJsonDocument::Compact);
-    if (!path.isEmpty() && writeFileAtomically(path, text)) {
-      postFileChanged(kFileMethodAdd, path, notebook->identifier(), this);
-      edited = false;
-    } else {
-      allWritten = false;
-    }
+  const bool writeSketch = sketchChanged && !heldSketch.isNull();
+  // The sketch and the page file change together or not at all, so a failed
+  // save never leaves new widgets over an old sketch or the other way round.
+  StagedWrite files;
+  bool staged = true;
+  const QString sketchPath = writeSketch ? sketchImagePath() : QString();
+  if (writeSketch) {
+    const QByteArray png = StoredPicture::pngData(heldSketch);
+    staged = !sketchPath.isEmpty() && !png.isEmpty() && files.stage(sketchPath, png);
   }
-  if (sketchChanged && !heldSketch.isNull()) {
-    const QString path = sketchImagePath();
-    if (StoredPicture::writePng(path, heldSketch)) {
-      postFileChanged(kFileMethodAdd, path, notebook->identifier(), this);
-      heldSketch = QImage();
-    } else {
-      allWritten = false;
-    }
+  const QString path = edited ? dataPath() : QString();
+  if (staged && edited)
+    staged = !path.isEmpty() &&
+             files.stage(path, QJsonDocument(proxyForJson()).toJson(QJsonDocument::Compact));
+  if (!staged || !files.commit())
+    return false;
+  if (writeSketch) {
+    postFileChanged(kFileMethodAdd, sketchPath, notebook->identifier(), this);
+    heldSketch = QImage();
+  }
+  if (wasEdited) {
+    postFileChanged(kFileMethodAdd, path, notebook->identifier(), this);
+    edited = false;
   }
   if (wasEdited || sketchChanged) {
     notebook->setLatestEditDate(QDateTime::currentDateTimeUtc());
-    allWritten = NoteBookManager::sharedNoteBookManager().doSave() && allWritten;
+    return NoteBookManager::sharedNoteBookManager().doSave();
   }
-  return allWritten;
+  return true;
 }

@@ -79,10 +79,11 @@ public:
 
   // Deletes the files of the page's widget records from the resource folder.
   void cleanData();
-  // Writes the page file when pageEdited, the held sketch when sketched, then
-  // the notebook's edit date and the catalogue. True only when everything it
-  // had to write was written; a flag or held sketch whose write failed stays
-  // set, so a later save tries again.
+  // Writes the page file when pageEdited, the held sketch when sketched (both
+  // or neither: a failure keeps the old files of both), then the notebook's
+  // edit date and the catalogue. True only when everything it had to write was
+  // written; a flag or held sketch whose write failed stays set, so a later
+  // save tries again.
   bool save();
 
   NotePage(const NotePage &) = delete;
