@@ -46,11 +46,17 @@ void UsageAnalytics::event(const QString &name, const QVariantMap &attributes) {
   append(record);
 }
 
-void UsageAnalytics::beginEvent(const QString &name) {
-  append({{"type", "beginEvent"}, {"name", name}});
+void UsageAnalytics::beginEvent(const QString &name, const QString &label) {
+  appendTimed(QStringLiteral("beginEvent"), name, label);
 }
-void UsageAnalytics::endEvent(const QString &name) {
-  append({{"type", "endEvent"}, {"name", name}});
+void UsageAnalytics::endEvent(const QString &name, const QString &label) {
+  appendTimed(QStringLiteral("endEvent"), name, label);
+}
+void UsageAnalytics::appendTimed(const QString &type, const QString &name, const QString &label) {
+  QVariantMap record{{"type", type}, {"name", name}};
+  if (!label.isEmpty())
+    record.insert(QStringLiteral("label"), label);
+  append(record);
 }
 void UsageAnalytics::beginLogPageView(const QString &page) {
   append({{"type", "beginPage"}, {"name", page}});

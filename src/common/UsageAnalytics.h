@@ -20,8 +20,9 @@ public:
   QString logFile() const;
 
   void event(const QString &name, const QVariantMap &attributes = {});
-  void beginEvent(const QString &name);
-  void endEvent(const QString &name);
+  // A timed event; the label (when given) tells apart what was timed.
+  void beginEvent(const QString &name, const QString &label = {});
+  void endEvent(const QString &name, const QString &label = {});
   void beginLogPageView(const QString &page);
   void endLogPageView(const QString &page);
 
@@ -38,6 +39,7 @@ public:
 private:
   UsageAnalytics() = default;
   void append(const QVariantMap &record);
+  void appendTimed(const QString &type, const QString &name, const QString &label);
   QString path;
   QString key;
   QUrl updateAddress;
