@@ -53,8 +53,12 @@ void PopoverItem::presentFromRect(const QRectF &anchor, QGraphicsScene *scene, b
                           m_contentSize.height() + 2 * kMargin);
   qreal x = anchor.center().x() - bubbleSize.width() / 2;
   x = qBound(area.left() + kScreenEdge, x, area.right() - kScreenEdge - bubbleSize.width());
-  m_arrowTip = QPointF(anchor.center().x(), anchor.bottom());
-  m_bubble = QRectF(QPointF(x, anchor.bottom() + kArrow), bubbleSize);
+  // Below the anchor, or above it when it does not fit below but does above.
+  const bool below = anchor.bottom() + kArrow + bubbleSize.height() <= area.bottom() ||
+                     anchor.top() - kArrow - bubbleSize.height() < area.top();
+  m_arrowTip = QPointF(anchor.center().x(), below ? anchor.bottom() : anchor.top());
+  m_bubble = QRectF(QPointF(x, below ? anchor.bottom() + kArrow : anchor.top() - kArrow - bubbleSize.height()),
+                    bubbleSize);
   if (m_content)
     m_content->setPos(m_bubble.topLeft() + QPointF(kMargin, kMargin));
   m_shown = true;
@@ -108,8 +112,9 @@ void PopoverItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWi
   bubble.addRoundedRect(m_bubble, 10, 10);
   QPainterPath arrow;
   arrow.moveTo(m_arrowTip);
-  arrow.lineTo(m_arrowTip.x() - kArrow, m_bubble.top() + 1);
-  arrow.lineTo(m_arrowTip.x() + kArrow, m_bubble.top() + 1);
+  const qreal base = m_arrowTip.y() <= m_bubble.top() ? m_bubble.top() + 1 : m_bubble.bottom() - 1;
+  arrow.lineTo(m_arrowTip.x() - kArrow, base);
+  arrow.lineTo(m_arrowTip.x() + kArrow, base);
   arrow.closeSubpath();
   const QPainterPath shape = bubble.united(arrow);
   painter->fillPath(shape.translated(0, 3), QColor(0, 0, 0, 40));

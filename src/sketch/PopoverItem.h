@@ -4,7 +4,8 @@
 #include <QPointer>
 
 // The application's shared popover: a rounded bubble that holds one content
-// item (a settings panel) under an anchor rect, its arrow pointing up at it.
+// item (a settings panel) under an anchor rect, its arrow pointing up at it
+// (above the anchor, pointing down, when the bubble only fits there).
 // While shown it covers the scene; a press outside the bubble dismisses it.
 // It owns its content and deletes it when the content is replaced or the
 // popover is dismissed. The shared instance is made on first use and made

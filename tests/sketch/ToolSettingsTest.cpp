@@ -53,6 +53,25 @@ private Q_SLOTS:
     RubberTool::sharedRubberTool()->setLineWidth(10);
   }
 
+  void popoverOpensWhereItFits_data() {
+    QTest::addColumn<QRectF>("anchor");
+    QTest::addColumn<bool>("below");
+    QTest::newRow("room below") << QRectF(300, 40, 40, 40) << true;
+    QTest::newRow("room only above") << QRectF(300, 900, 40, 40) << false;
+  }
+  void popoverOpensWhereItFits() {
+    QFETCH(QRectF, anchor);
+    QFETCH(bool, below);
+    SketchTestScene window;
+    PenToolSettingController *panel = present<PenToolSettingController>(window, anchor);
+    const QRectF bubble = PopoverItem::sharedPopover()->bubbleRect();
+    QCOMPARE(bubble.top() > anchor.bottom(), below);
+    QCOMPARE(bubble.bottom() < anchor.top(), !below);
+    QVERIFY(window.scene().sceneRect().contains(bubble));
+    QVERIFY(panel->sceneBoundingRect().intersects(bubble));
+    PopoverItem::sharedPopover()->dismiss(false);
+  }
+
   void sharedToolsAreSingle() {
     QCOMPARE(PenTool::sharedPenTool(), PenTool::sharedPenTool());
     QVERIFY(static_cast<void *>(MarkPenTool::sharedMarkPenTool()) !=
