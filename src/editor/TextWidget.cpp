@@ -4,6 +4,7 @@
 #include "NotePageView.h"
 #include "StyledTextDocument.h"
 #include "TextTool.h"
+#include "WidgetFileName.h"
 #include "common/FolderPaths.h"
 #include "store/NoteBook.h"
 #include "store/NotePage.h"
@@ -11,13 +12,11 @@
 #include "store/TextWidgetData.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QDateTime>
 #include <QFile>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsTextItem>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVariantAnimation>
@@ -27,11 +26,6 @@ namespace {
 constexpr qreal kEditorTop = 15;
 constexpr qreal kResizeStrip = 30;
 bool g_styledMode = true;
-
-QSet<QString> &issuedNames() {
-  static QSet<QString> names;
-  return names;
-}
 
 QFont defaultFont() {
   QFont font = QGuiApplication::font();
@@ -50,19 +44,7 @@ void TextWidget::registerKind() {
 bool TextWidget::styledMode() { return g_styledMode; }
 void TextWidget::setStyledMode(bool styled) { g_styledMode = styled; }
 
-QString TextWidget::newTextName() {
-  const QString resources = resourcePath();
-  qint64 seconds = QDateTime::currentSecsSinceEpoch();
-  auto taken = [&](const QString &name) {
-    return issuedNames().contains(name) || QFile::exists(temporaryPathWithName(name)) ||
-           (!resources.isEmpty() && QFile::exists(resources + QLatin1Char('/') + name + QLatin1String(".plist")));
-  };
-  QString name = QString::number(seconds);
-  while (taken(name))
-    name = QString::number(++seconds);
-  issuedNames().insert(name);
-  return name;
-}
+QString TextWidget::newTextName() { return WidgetFileName::newName(QStringLiteral(".plist")); }
 
 TextWidget::TextWidget(const QRectF &frame, QGraphicsItem *parent)
     : NoteBookWidget(frame, parent), m_font(defaultFont()), m_textName(newTextName()) {
@@ -73,7 +55,7 @@ TextWidget::TextWidget(const TextWidgetData &data, QGraphicsItem *parent)
     : NoteBookWidget(data.frame(), parent), m_font(defaultFont()), m_textName(data.textName()) {
   if (m_textName.isEmpty() || !isPlainFileName(m_textName))
     m_textName = newTextName();
-  issuedNames().insert(m_textName);
+  WidgetFileName::noteTaken(m_textName);
   if (!data.stringAttribute(QStringLiteral("font")).isEmpty())
     m_font = data.font();
   if (!data.stringAttribute(QStringLiteral("textColor")).isEmpty())

@@ -1,0 +1,6 @@
+#include "PhotoTool.h"
+
+PhotoTool *PhotoTool::sharedPhotoTool() {
+  static PhotoTool tool;
+  return &tool;
+}
