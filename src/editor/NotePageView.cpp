@@ -293,13 +293,15 @@ QImage NotePageView::thumbnail() {
 }
 
 bool NotePageView::savePageData() {
+  prepareSave();
+  return writePreparedSave();
+}
+
+void NotePageView::prepareSave() {
+  m_preparedThumb = QImage();
+  m_preparedWrite = m_notePage && (m_pageEdited || m_sketched);
   if (!m_notePage)
-    return false;
-  bool saved = true;
-  if (!m_notePage->thumbCached())
-    saved = m_notePage->setPageThumb(thumbnail());
-  if (!m_pageEdited && !m_sketched)
-    return saved;
+    return;
   if (m_pageEdited) {
     std::vector<WidgetDataPtr> records;
     for (NoteBookWidget *widget : std::as_const(m_widgets)) {
@@ -313,15 +315,28 @@ bool NotePageView::savePageData() {
     m_notePage->setSketchImage(m_sketchView->contentImage());
     m_notePage->setSketched(true);
   }
-  saved = m_notePage->setPageThumb(thumbnail()) && saved;
+  if (m_preparedWrite || !m_notePage->thumbCached())
+    m_preparedThumb = thumbnail();
+}
+
+bool NotePageView::writePreparedSave() {
+  if (!m_notePage)
+    return false;
+  const QImage thumb = std::exchange(m_preparedThumb, QImage());
+  if (!std::exchange(m_preparedWrite, false))
+    return thumb.isNull() || m_notePage->setPageThumb(thumb);
+  if (m_pageEdited) {
+    bool widgetsSaved = true;
+    for (NoteBookWidget *widget : std::as_const(m_widgets))
+      widgetsSaved = widget->saveDataForPage(*m_notePage) && widgetsSaved;
+    if (!widgetsSaved)
+      return false; // the stored page stays as it was
+  }
   if (!m_notePage->save())
     return false; // the stored page still lists the removed widgets: keep their files
-  if (m_pageEdited) {
-    for (NoteBookWidget *widget : std::as_const(m_widgets))
-      saved = widget->saveDataForPage(*m_notePage) && saved;
-  }
+  const bool thumbSaved = m_notePage->setPageThumb(thumb);
   deleteCleanedFiles();
-  return saved && m_dataToClean.isEmpty();
+  return thumbSaved && m_dataToClean.isEmpty();
 }
 
 void NotePageView::deleteCleanedFiles() {

@@ -6,6 +6,7 @@
 #include "sketch/UndoCounts.h"
 
 #include <QGraphicsObject>
+#include <QImage>
 #include <QPointer>
 #include <QStringList>
 #include <memory>
@@ -74,8 +75,16 @@ public:
   bool needSave() const;
   // Writes the page (and the thumbnail, the widgets' files and the deletion of
   // removed widgets' files); true only when everything it had to write was
-  // written. Files of removed widgets stay listed until a save succeeds.
+  // written. The widgets' files are written first and the page only when they
+  // all were, so the stored page never lists a file that is not there; files
+  // of removed widgets stay listed until a save succeeds. Both steps below at once.
   bool savePageData();
+  // The save in two steps, so that encoding and writing can leave the main
+  // thread: prepareSave renders the thumbnail and hands the widget records and
+  // the sketch to the page (main thread); writePreparedSave then writes, on
+  // any one thread, while nothing else touches the page view or its page.
+  void prepareSave();
+  bool writePreparedSave();
 
   bool pageEdited() const { return m_pageEdited; }
   void setPageEdited(bool edited) override { m_pageEdited = edited; }
@@ -135,6 +144,8 @@ private:
   std::unique_ptr<UndoManager> m_undoManager;
   UndoCounts m_undoCounts;
   QStringList m_dataToClean;
+  QImage m_preparedThumb;
+  bool m_preparedWrite = false;
   QNRewindGestureRecognizer *m_rewindRecognizer = nullptr;
   QNRewindView *m_rewindView = nullptr;
   ToolTouchAdapter m_adapter;
