@@ -2,13 +2,20 @@
 // picture: opening it (page file read and parsed, widgets built from their
 // records and styled-text files, background and sketch decoded, first frame
 // painted), against the bare decode of its pictures plus the JSON parse in the
-// same run; and saving it after one pen stroke.
+// same run; saving it after one pen stroke; and turning from it in the
+// editor screen, from the tap on the right arrow to the next page's first
+// frame, with the page needing a save.
 #include "common/FolderPaths.h"
+#include "common/QNAlertCenter.h"
+#include "editor/NotePageController.h"
 #include "editor/NotePageView.h"
 #include "editor/NotePageViewDelegate.h"
 #include "editor/TextWidget.h"
 #include "sketch/NoteBookToolDelegate.h"
+#include "shell/BaseViewController.h"
+#include "shell/QNNavigationController.h"
 #include "sketch/PenTool.h"
+#include "sketch/PopoverItem.h"
 #include "sketch/SketchView.h"
 #include "store/NoteBook.h"
 #include "store/NoteBookManager.h"
@@ -17,7 +24,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QApplication>
 #include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QJsonDocument>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -153,4 +164,87 @@ void page_save(benchmark::State &state) {
   PenTool::sharedPenTool()->setToolDelegate(nullptr);
 }
 BENCHMARK(page_save)->Arg(50)->Unit(benchmark::kMillisecond);
+
+void tap(QGraphicsView &view, const QGraphicsItem *item) {
+  const QPointF at = view.mapFromScene(item->sceneBoundingRect().center());
+  for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &event);
+  }
+}
+
+// Runs the event loop until done answers true.
+void runUntil(const std::function<bool()> &done) {
+  while (!done())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// The editor screen in a shown window over the stored page and an empty
+// second page, editable, with the pen. Each turn follows a new stroke; the
+// turn back to the first page is not measured. The main thread's longest
+// stall is the longest gap between the beats of a 1 ms timer during the turn.
+void page_turn(benchmark::State &state) {
+  StoredPage stored(int(state.range(0)));
+  stored.book->addPage(NotePage(stored.book.get(), stored.book->newPageIdentifier()));
+  QGraphicsScene scene(0, 0, 768, 1024);
+  QGraphicsView window(&scene);
+  window.setFixedSize(768, 1024);
+  window.setFrameShape(QFrame::NoFrame);
+  window.show();
+  auto *navigation = new QNNavigationController(new BaseViewController);
+  navigation->setGeometry(0, 0, 768, 1024);
+  scene.addItem(navigation);
+  QNAlertCenter::sharedQNAlertCenter().setScene(&scene);
+  auto *editor = new NotePageController;
+  navigation->pageJump(editor, QVariantMap{{QStringLiteral("notebook"), QVariant::fromValue(stored.book)},
+                                           {QStringLiteral("notePageIndex"), 0}});
+  navigation->finishTransition();
+  editor->pageView()->setReadOnly(false);
+  editor->itemClick(editor->item(NotePageController::kPenTag));
+  PopoverItem::sharedPopover()->dismiss(false);
+
+  QElapsedTimer clock;
+  clock.start();
+  qint64 lastBeat = 0, longestStall = 0;
+  bool turning = false;
+  QTimer beat;
+  beat.setInterval(1);
+  QObject::connect(&beat, &QTimer::timeout, [&] {
+    const qint64 now = clock.nsecsElapsed();
+    if (turning)
+      longestStall = std::max(longestStall, now - lastBeat);
+    lastBeat = now;
+  });
+  beat.start();
+  bool turned = false;
+  QObject::connect(editor, &NotePageController::pageTurned, [&] { turned = true; });
+  int round = 0;
+  for (auto _ : state) {
+    stroke(*editor->pageView(), 100 + (round++ % 20) * 40);
+    QCoreApplication::processEvents();
+    turned = false;
+    lastBeat = clock.nsecsElapsed();
+    turning = true;
+    const qint64 start = clock.nsecsElapsed();
+    tap(window, editor->nextPageButton());
+    runUntil([&] { return editor->isTurning(); });
+    window.viewport()->repaint();
+    state.SetIterationTime((clock.nsecsElapsed() - start) / 1e9);
+    turning = false;
+    runUntil([&] { return turned; });
+    turned = false;
+    editor->prePage();
+    runUntil([&] { return turned; });
+  }
+  state.counters["longest_stall_ms"] = benchmark::Counter(longestStall / 1e6);
+  QElapsedTimer prepare;
+  prepare.start();
+  editor->pageView()->prepareSave();
+  state.counters["prepare_ms"] = benchmark::Counter(prepare.nsecsElapsed() / 1e6);
+  editor->pageView()->writePreparedSave();
+  QNAlertCenter::sharedQNAlertCenter().setScene(nullptr);
+  delete navigation;
+}
+BENCHMARK(page_turn)->Arg(50)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 } // namespace

@@ -15,16 +15,20 @@
 
 #include "shelf/MyNotesViewController.h"
 
+#include "common/ApplicationNotifications.h"
 #include "common/DiagnosticLog.h"
 #include "common/FolderPaths.h"
 #include "common/Localization.h"
+#include "common/NotificationCenter.h"
 #include "common/QNAlertCenter.h"
 #include "common/QNAlertView.h"
 #include "common/UsageAnalytics.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
 #include <QUrl>
 
 namespace {
@@ -72,6 +76,7 @@ bool AppDelegate::didFinishLaunchingWithOptions(const LaunchOptions &options) {
   navigation->viewWillAppear(false);
   mainWindow->makeKeyAndVisible();
   navigation->viewDidAppear(false);
+  watchApplicationState();
   // A start that only writes a picture of the first screen shows it settled.
   if (options.screenshotPath.isEmpty())
     root->beginSplash();
@@ -161,4 +166,23 @@ void AppDelegate::setApplicationIconBadgeNumber(int number) {
   if (mainWindow)
     mainWindow->setWindowTitle(badge > 0 ? QStringLiteral("Quill (%1)").arg(badge)
                                          : QStringLiteral("Quill"));
+}
+
+void AppDelegate::watchApplicationState() {
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationHidden || state == Qt::ApplicationSuspended)
+      NotificationCenter::defaultCenter().postNotification(kApplicationDidEnterBackgroundNotification);
+  });
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [] {
+    NotificationCenter::defaultCenter().postNotification(kApplicationWillTerminateNotification);
+  });
+  mainWindow->installEventFilter(this);
+}
+
+bool AppDelegate::eventFilter(QObject *watched, QEvent *event) {
+  // A minimised window is the desktop's way of leaving the app.
+  if (event->type() == QEvent::WindowStateChange && watched == mainWindow.get() &&
+      mainWindow->isMinimized())
+    NotificationCenter::defaultCenter().postNotification(kApplicationDidEnterBackgroundNotification);
+  return QObject::eventFilter(watched, event);
 }

@@ -18,7 +18,8 @@ class UserDefaults;
 // The entry point of the application: runs the launch sequence (first-run
 // notes, tutorial upgrade, analytics, the window with its root screen,
 // reachability, the daily update check, push registration) and afterwards
-// shows pushed messages and keeps the application's badge number. Owns the
+// shows pushed messages, keeps the application's badge number and announces
+// when the user leaves the app and when it quits. Owns the
 // window, the defaults and the monitors for the whole run. Main thread only;
 // network answers arrive on it.
 class AppDelegate : public QObject {
@@ -52,12 +53,17 @@ public:
   QNAlertView *alertView() const;
   PushRegistrationClient *pushRegistration() const { return registration; }
 
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
 Q_SIGNALS:
   // The first screen is laid out and its start-up animation has ended.
   void firstScreenShown();
 
 private:
   void registerForRemoteNotifications();
+  // Announces leaving the app (hidden, suspended or minimised) and quitting.
+  void watchApplicationState();
 
   std::unique_ptr<UserDefaults> defaults;
   std::unique_ptr<QNWindow> mainWindow;

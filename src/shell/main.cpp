@@ -6,6 +6,7 @@
 #include "ShellFolders.h"
 
 #include "common/FolderPaths.h"
+#include "editor/NotePageController.h"
 
 #include <QApplication>
 #include <QImage>
@@ -69,6 +70,7 @@ int main(int argc, char **argv) {
   }
   setResourceFolder(findResourceFolder(QApplication::applicationDirPath()));
 
+  NotePageController::registerScreen();
   AppDelegate delegate;
   delegate.didFinishLaunchingWithOptions(*options);
   if (!options->screenshotPath.isEmpty())
