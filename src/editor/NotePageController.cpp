@@ -27,6 +27,7 @@
 #include "sketch/RubberSettingController.h"
 #include "sketch/RubberTool.h"
 #include "sketch/SketchView.h"
+#include "sketch/UndoShortcut.h"
 #include "store/NoteBook.h"
 #include "store/NoteBookManager.h"
 #include "store/NotePage.h"
@@ -511,6 +512,8 @@ bool NotePageController::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() != QEvent::KeyPress || watched != scene() || typingInText(scene()))
     return BaseViewController::eventFilter(watched, event);
   auto *key = static_cast<QKeyEvent *>(event);
+  if (!m_pageView->isReadOnly() && UndoShortcut::handleKeyPress(*key, *m_pageView->undoManager()))
+    return true;
   if (key->key() == Qt::Key_PageDown)
     nextPage();
   else if (key->key() == Qt::Key_PageUp)

@@ -114,7 +114,8 @@ Q_SIGNALS:
 
 protected:
   void resizeEvent(QGraphicsSceneResizeEvent *event) override;
-  // Page Up and Page Down turn, Ctrl+V pastes a picture, unless a text is being edited.
+  // Page Up and Page Down turn, Ctrl+V pastes a picture, and on an editable
+  // page Ctrl+Z and Ctrl+Shift+Z undo and redo, unless a text is being edited.
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

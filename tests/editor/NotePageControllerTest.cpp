@@ -255,6 +255,19 @@ private Q_SLOTS:
     QCOMPARE(s.editor->pageLabelText(), QStringLiteral("1/3"));
   }
 
+  void undoKeysOnAnEditablePage() {
+    EditorScreen s(1);
+    s.key(Qt::Key_Z, Qt::ControlModifier); // read-only: nothing to undo, nothing happens
+    s.makeEditable();
+    s.drawStroke();
+    QCOMPARE(s.page()->undoCount(), 1);
+    s.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s.page()->undoCount(), 0);
+    QCOMPARE(s.page()->redoCount(), 1);
+    s.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(s.page()->undoCount(), 1);
+  }
+
   void swipeOnBottomBarTurns() {
     EditorScreen s(2);
     const QRectF bar = s.editor->bottomBar()->sceneBoundingRect();
