@@ -243,27 +243,25 @@ void NotePageController::itemClick(QNButton *button) {
     popOver->setContentItem(panel, panel->contentSizeForViewInPopover());
     popOver->presentFromRect(button->sceneBoundingRect(), scene(), true);
   };
+  // A tool button makes its tool current, shows its settings and looks chosen.
+  const auto choose = [&](NoteBookTool *tool, auto *panel) {
+    setCurrentTool(tool);
+    showPanel(panel);
+    setSelectedItem(button);
+  };
   switch (button->data(0).toInt()) {
   case kTextTag:
     TextTool::sharedTextTool()->setPageView(m_pageView);
-    setCurrentTool(TextTool::sharedTextTool());
-    showPanel(new TextToolSetController);
-    setSelectedItem(button);
+    choose(TextTool::sharedTextTool(), new TextToolSetController);
     break;
   case kPenTag:
-    setCurrentTool(PenTool::sharedPenTool());
-    showPanel(new PenToolSettingController);
-    setSelectedItem(button);
+    choose(PenTool::sharedPenTool(), new PenToolSettingController);
     break;
   case kMarkPenTag:
-    setCurrentTool(MarkPenTool::sharedMarkPenTool());
-    showPanel(new MarkToolSettingController);
-    setSelectedItem(button);
+    choose(MarkPenTool::sharedMarkPenTool(), new MarkToolSettingController);
     break;
   case kEraserTag:
-    setCurrentTool(RubberTool::sharedRubberTool());
-    showPanel(new RubberSettingController);
-    setSelectedItem(button);
+    choose(RubberTool::sharedRubberTool(), new RubberSettingController);
     break;
   default:
     // The sticker picker, insert, screenshot, settings, share, page list and
