@@ -51,6 +51,21 @@ constexpr QRectF kPageFrame(0, 4, 757, 950);
 
 QPixmap artwork(const QString &name) { return QPixmap::fromImage(artworkImage(name)); }
 
+// A picture of the whole switch with the mode's glyph in the half the knob
+// leaves free: the right half while off (knob left), the left half while on.
+QPixmap switchPicture(const QString &glyph, bool onRight) {
+  constexpr QSizeF kSwitch(60, 27);
+  constexpr qreal kGlyph = 19;
+  QPixmap picture((kSwitch * 2).toSize());
+  picture.setDevicePixelRatio(2);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const qreal x = onRight ? kSwitch.width() - kGlyph - 8 : 8;
+  painter.drawImage(QRectF(x, (kSwitch.height() - kGlyph) / 2, kGlyph, kGlyph), artworkImage(glyph));
+  return picture;
+}
+
 bool isDrawingTool(const NoteBookTool *tool) {
   return tool == PenTool::sharedPenTool() || tool == MarkPenTool::sharedMarkPenTool() ||
          tool == RubberTool::sharedRubberTool();
@@ -129,8 +144,8 @@ void NotePageController::buildBar() {
   auto *backButton = new QNButton(artwork(QStringLiteral("back_btn")), artwork(QStringLiteral("back_btns")));
   connect(backButton, &QNButton::clicked, this, &NotePageController::back);
   m_modeSwitch = new QNSwitch(QRectF(0, 0, 60, 27), artwork(QStringLiteral("switch_bg")),
-                              artwork(QStringLiteral("switch_read_mode_icon")),
-                              artwork(QStringLiteral("switch_edit_mode_icon")));
+                              switchPicture(QStringLiteral("switch_read_mode_icon"), true),
+                              switchPicture(QStringLiteral("switch_edit_mode_icon"), false));
   m_modeSwitch->setTarget(this, [this](QNSwitch *control) { modeSwitch(control); });
   qnNavigationItem()->setLeftBarItems({backButton, new BarSpacer(QSizeF(10, 20)), m_modeSwitch});
   qnNavigationItem()->setRightBarItems({makeItem(kListTag, QStringLiteral("list_btn")),

@@ -14,6 +14,7 @@
 #include "UserDefaults.h"
 
 #include "shelf/MyNotesViewController.h"
+#include "store/NoteBookManager.h"
 
 #include "common/ApplicationNotifications.h"
 #include "common/DiagnosticLog.h"
@@ -72,7 +73,12 @@ bool AppDelegate::didFinishLaunchingWithOptions(const LaunchOptions &options) {
   root = new MyNotesViewController;
   navigation = new QNNavigationController(root);
   mainWindow->setRootViewController(navigation);
-  connect(root, &MyNotesViewController::splashFinished, this, &AppDelegate::firstScreenShown);
+  if (options.openNotebook > 0) {
+    connect(root, &MyNotesViewController::splashFinished, this,
+            [this, index = options.openNotebook - 1] { openNotebookAtStart(index); });
+  } else {
+    connect(root, &MyNotesViewController::splashFinished, this, &AppDelegate::firstScreenShown);
+  }
   navigation->viewWillAppear(false);
   mainWindow->makeKeyAndVisible();
   navigation->viewDidAppear(false);
@@ -185,4 +191,15 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event) {
       mainWindow->isMinimized())
     NotificationCenter::defaultCenter().postNotification(kApplicationDidEnterBackgroundNotification);
   return QObject::eventFilter(watched, event);
+}
+
+void AppDelegate::openNotebookAtStart(int index) {
+  if (index >= NoteBookManager::sharedNoteBookManager().count()) {
+    QUILL_LOG_ERROR("start: no such notebook on the shelf", "notebook", index + 1, QString());
+    Q_EMIT firstScreenShown();
+    return;
+  }
+  connect(navigation, &QNNavigationController::screenChanged, this, &AppDelegate::firstScreenShown,
+          Qt::SingleShotConnection);
+  root->shelfViewDidSelectBook(root->bookShelf(), index);
 }

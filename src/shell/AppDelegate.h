@@ -57,11 +57,14 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 Q_SIGNALS:
-  // The first screen is laid out and its start-up animation has ended.
+  // The first screen is laid out and its start-up animation has ended (with
+  // a notebook asked for at start, the editor showing it).
   void firstScreenShown();
 
 private:
   void registerForRemoteNotifications();
+  // Opens the notebook at that index of the shelf; the editor is then the first screen.
+  void openNotebookAtStart(int index);
   // Announces leaving the app (hidden, suspended or minimised) and quitting.
   void watchApplicationState();
 

@@ -20,6 +20,10 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &arguments, 
   const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                       QStringLiteral("Write the first screen to <png> and quit."),
                                       QStringLiteral("png"));
+  const QCommandLineOption notebook(
+      QStringLiteral("notebook"),
+      QStringLiteral("Open the <n>-th notebook of the shelf (1 is the first) in the editor at start."),
+      QStringLiteral("n"));
   const QCommandLineOption push(
       QStringLiteral("push"),
       QStringLiteral("Hand a pushed message (JSON) to the running Quill and quit."),
@@ -30,7 +34,7 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &arguments, 
   const QCommandLineOption updateService(QStringLiteral("update-service"),
                                          QStringLiteral("Address of the update-check service."),
                                          QStringLiteral("url"));
-  parser.addOptions({home, screenshot, push, pushService, updateService});
+  parser.addOptions({home, screenshot, notebook, push, pushService, updateService});
   if (!parser.parse(arguments)) {
     *error = parser.errorText();
     return std::nullopt;
@@ -40,6 +44,14 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &arguments, 
     options.help = parser.helpText();
   options.homeFolder = parser.value(home);
   options.screenshotPath = parser.value(screenshot);
+  if (parser.isSet(notebook)) {
+    bool number = false;
+    options.openNotebook = parser.value(notebook).toInt(&number);
+    if (!number || options.openNotebook < 1) {
+      *error = QStringLiteral("not a notebook number (1 is the first): ") + parser.value(notebook);
+      return std::nullopt;
+    }
+  }
   options.pushPayload = parser.value(push).toUtf8();
   options.pushServiceAddress = serviceAddress(parser.value(pushService));
   options.updateCheckAddress = serviceAddress(parser.value(updateService));

@@ -12,6 +12,7 @@
 struct LaunchOptions {
   QString homeFolder;      // --home DIR, else the user's data folder "quill"
   QString screenshotPath;  // --screenshot FILE: write the first screen, then exit
+  int openNotebook = 0;    // --notebook N: open the N-th notebook of the shelf (from 1) at start
   QByteArray pushPayload;  // --push JSON: hand a payload to the running instance
   QUrl pushServiceAddress; // --push-service URL
   QUrl updateCheckAddress; // --update-service URL

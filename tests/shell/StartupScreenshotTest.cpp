@@ -36,9 +36,31 @@ private Q_SLOTS:
     QVERIFY(image.pixelColor(150, 45 + 50 + 60).lightness() < 150);
   }
 
-  void badOptionsAreRefused() {
+  // The first start installs the tutorial; asked to, the editor opens it.
+  void screenshotOfAnOpenedNotebook() {
+    QTemporaryDir dir;
+    const QString shot = dir.path() + "/editor.png";
     QProcess quill;
-    quill.start(QUILL_APP_PATH, {"--push-service", "ftp://127.0.0.1/"});
+    quill.start(QUILL_APP_PATH, {"--home", dir.path() + "/home", "--notebook", "1", "--screenshot", shot});
+    QVERIFY(quill.waitForFinished(30000));
+    QVERIFY2(quill.exitCode() == 0, quill.readAllStandardError().constData());
+    const QImage image(shot);
+    QCOMPARE(image.size(), QSize(768, 1024));
+    // Where the shelf shows its first cover, the editor shows paper.
+    QVERIFY(image.pixelColor(150, 45 + 50 + 60).lightness() > 200);
+    QVERIFY2(image.pixelColor(200, 20).lightness() > 180, "the editor's bar is light");
+  }
+
+  void badOptionsAreRefused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("service not http") << QStringList{"--push-service", "ftp://127.0.0.1/"};
+    QTest::newRow("notebook 0") << QStringList{"--notebook", "0"};
+    QTest::newRow("notebook not a number") << QStringList{"--notebook", "first"};
+  }
+  void badOptionsAreRefused() {
+    QFETCH(QStringList, arguments);
+    QProcess quill;
+    quill.start(QUILL_APP_PATH, arguments);
     QVERIFY(quill.waitForFinished(10000));
     QCOMPARE(quill.exitCode(), 2);
   }
