@@ -226,13 +226,13 @@ bool NotePage::save() {
              files.stage(path, QJsonDocument(proxyForJson()).toJson(QJsonDocument::Compact));
   if (!staged || !files.commit())
     return false;
-  if (writeSketch) {
-    postFileChanged(kFileMethodAdd, sketchPath, notebook->identifier(), this);
-    heldSketch = QImage();
-  }
   if (wasEdited) {
     postFileChanged(kFileMethodAdd, path, notebook->identifier(), this);
     edited = false;
+  }
+  if (writeSketch) {
+    postFileChanged(kFileMethodAdd, sketchPath, notebook->identifier(), this);
+    heldSketch = QImage();
   }
   if (wasEdited || sketchChanged) {
     notebook->setLatestEditDate(QDateTime::currentDateTimeUtc());
