@@ -18,7 +18,7 @@ public:
   static std::shared_ptr<const BoxBlurFilter> gaussian(float sigma);
 
   QImage apply(const QImage &source) const override;
-  bool filterInPlace(QImage &image) const override;
+  QImage applyAfter(const std::vector<const RowFilter *> &before, const QImage &source) const override;
 
 private:
   int radius;

@@ -26,13 +26,12 @@ std::shared_ptr<const ChannelTableFilter> ChannelTableFilter::toneCurve(const QS
   return std::make_shared<ChannelTableFilter>(FilterResources::shared().toneCurve(fileName));
 }
 
-bool ChannelTableFilter::filterInPlace(QImage &image) const {
-  applyChannelTables(image, image, tables);
-  return true;
-}
-
-QImage ChannelTableFilter::apply(const QImage &source) const {
-  QImage target = blankLike(source);
-  applyChannelTables(source, target, tables);
-  return target;
+void ChannelTableFilter::mapRow(const QRgb *from, QRgb *to, int width, int, int) const {
+  const auto &red = tables.red;
+  const auto &green = tables.green;
+  const auto &blue = tables.blue;
+  mapRowPixels(from, to, width, [&](QRgb pixel) {
+    return (uint(red[(pixel >> 16) & 0xff]) << 16) | (uint(green[(pixel >> 8) & 0xff]) << 8) |
+           uint(blue[pixel & 0xff]);
+  });
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ChannelTables.h"
-#include "ImageFilter.h"
+#include "RowFilter.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@ class QString;
 // A filter that maps each colour channel through its own table: tone curves,
 // brightness, contrast, colour inversion and the neutral filter. A chain fuses
 // consecutive table filters into one pass.
-class ChannelTableFilter : public ImageFilter {
+class ChannelTableFilter : public RowFilter {
 public:
   explicit ChannelTableFilter(const ChannelTables &tables) : tables(tables) {}
 
@@ -25,9 +25,8 @@ public:
   // missing or broken file gives the neutral filter (and a log line).
   static std::shared_ptr<const ChannelTableFilter> toneCurve(const QString &fileName);
 
-  QImage apply(const QImage &source) const override;
   const ChannelTables *channelTables() const override { return &tables; }
-  bool filterInPlace(QImage &image) const override;
+  void mapRow(const QRgb *from, QRgb *to, int width, int y, int height) const override;
 
 private:
   ChannelTables tables;

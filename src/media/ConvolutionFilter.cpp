@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 ConvolutionFilter::ConvolutionFilter(const std::array<float, 9> &kernel) {
   for (size_t i = 0; i < kernel.size(); ++i)
@@ -16,30 +17,67 @@ std::shared_ptr<const ConvolutionFilter> ConvolutionFilter::emboss(float intensi
       std::array<float, 9>{-2 * i, -i, 0, -i, 1, i, 0, i, 2 * i});
 }
 
+namespace {
+// One row as three planes of channel values (red, green, blue), each with one
+// copy of its border value before and after, so that a tap's neighbours need
+// no bounds checks and a loop over a plane vectorises.
+struct PlanarRow {
+  explicit PlanarRow(int width) : stride(width + 2), values(3 * size_t(stride)) {}
+  void fill(const QRgb *from, int width) {
+    for (int c = 0; c < 3; ++c) {
+      qint16 *plane = &values[c * size_t(stride)] + 1;
+      const int shift = 16 - 8 * c;
+      for (int x = 0; x < width; ++x)
+        plane[x] = qint16((from[x] >> shift) & 0xff);
+      plane[-1] = plane[0];
+      plane[width] = plane[width - 1];
+    }
+  }
+  // Channel c's values, index -1 .. width.
+  const qint16 *plane(int c) const { return &values[c * size_t(stride)] + 1; }
+  int stride;
+  std::vector<qint16> values;
+};
+
+// One row of the output from the planes of the rows above, at and below it;
+// sums has room for three rows of channel sums.
+QUILL_VECTOR_KERNEL void convolveRow(const PlanarRow (&rows)[3], const QRgb *centre, QRgb *to, int width,
+                                     const std::array<int, 9> &w, int *sums) {
+  for (int c = 0; c < 3; ++c) {
+    int *sum = sums + c * size_t(width);
+    std::fill(sum, sum + width, 0);
+    for (int r = 0; r < 3; ++r) {
+      const qint16 *plane = rows[r].plane(c);
+      const int left = w[3 * r], middle = w[3 * r + 1], right = w[3 * r + 2];
+      for (int x = 0; x < width; ++x)
+        sum[x] += left * plane[x - 1] + middle * plane[x] + right * plane[x + 1];
+    }
+  }
+  const int *red = sums, *green = sums + size_t(width), *blue = sums + 2 * size_t(width);
+  for (int x = 0; x < width; ++x) {
+    // Premultiplied channels may not exceed alpha.
+    const int alpha = int(centre[x] >> 24);
+    auto channel = [alpha](int sum) { return quint32(std::clamp((sum + 128) >> 8, 0, alpha)); };
+    to[x] = (quint32(alpha) << 24) | (channel(red[x]) << 16) | (channel(green[x]) << 8) | channel(blue[x]);
+  }
+}
+} // namespace
+
 QImage ConvolutionFilter::apply(const QImage &source) const {
   QImage target = blankLike(source);
   const PixelRows in(source);
   const PixelRows out(target);
   const int width = source.width();
   const int height = source.height();
+  const std::array<int, 9> w = weights;
   forEachRowBand(height, [&](int first, int last) {
+    PlanarRow rows[3] = {PlanarRow(width), PlanarRow(width), PlanarRow(width)};
+    std::vector<int> sums(3 * size_t(width));
     for (int y = first; y < last; ++y) {
-      const QRgb *rows[3] = {in.row(std::max(y - 1, 0)), in.row(y), in.row(std::min(y + 1, height - 1))};
-      QRgb *to = out.row(y);
-      for (int x = 0; x < width; ++x) {
-        const int columns[3] = {std::max(x - 1, 0), x, std::min(x + 1, width - 1)};
-        int red = 0, green = 0, blue = 0;
-        for (int k = 0; k < 9; ++k) {
-          const QRgb p = rows[k / 3][columns[k % 3]];
-          red += weights[k] * int((p >> 16) & 0xff);
-          green += weights[k] * int((p >> 8) & 0xff);
-          blue += weights[k] * int(p & 0xff);
-        }
-        // Premultiplied channels may not exceed alpha.
-        const int alpha = int(rows[1][x] >> 24);
-        auto channel = [alpha](int sum) { return quint32(std::clamp((sum + 128) >> 8, 0, alpha)); };
-        to[x] = (quint32(alpha) << 24) | (channel(red) << 16) | (channel(green) << 8) | channel(blue);
-      }
+      rows[0].fill(in.row(std::max(y - 1, 0)), width);
+      rows[1].fill(in.row(y), width);
+      rows[2].fill(in.row(std::min(y + 1, height - 1)), width);
+      convolveRow(rows, in.row(y), out.row(y), width, w, sums.data());
     }
   });
   return target;

@@ -8,8 +8,9 @@
 using FilterList = std::vector<std::shared_ptr<const ImageFilter>>;
 
 // An ordered chain of filters run as one. Consecutive per-channel filters are
-// fused into one table pass, and a chain that changes nothing returns its
-// source itself. Immutable; shared across threads.
+// composed into one table, consecutive row filters (see RowFilter) run in one
+// pass, and a chain that changes nothing returns its source itself.
+// Immutable; shared across threads.
 class FilterGroup : public ImageFilter {
 public:
   explicit FilterGroup(FilterList filters) : members(std::move(filters)) {}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 class QImage;
+class RowFilter;
 struct ChannelTables;
 
 // One step of a filter chain. A filter is immutable once built, so one instance
@@ -20,4 +23,9 @@ public:
   // caller owns and shares with no one) does so and answers true, sparing a
   // picture's worth of memory; the others answer false and leave image alone.
   virtual bool filterInPlace(QImage &image) const;
+  // A filter that reads its input a row at a time may take each row through
+  // row filters on the way in, so that they need no pass of their own: it
+  // answers its output for source run through before, or a null picture to
+  // have the caller run them first (as the others do).
+  virtual QImage applyAfter(const std::vector<const RowFilter *> &before, const QImage &source) const;
 };

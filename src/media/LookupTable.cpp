@@ -81,10 +81,10 @@ std::shared_ptr<const LookupTable> LookupTable::fromImage(const QImage &image) {
   return table;
 }
 
-void LookupTable::apply(const QImage &source, QImage &target) const {
+void LookupTable::mapRow(const QRgb *from, QRgb *to, int width) const {
   const SlicePosition &position = slicePosition();
   const quint32 *base = rows.data();
-  mapPixels(source, target, [&](QRgb pixel) {
+  mapRowPixels(from, to, width, [&](QRgb pixel) {
     const int red = (pixel >> 16) & 0xff;
     const quint32 *at = base + (pixel & 0xffff) * kSlices + position.slice[red];
     return mix(at[0], at[1], position.weight[red]);

@@ -21,8 +21,8 @@ public:
   // Nothing unless image is 512 by 512.
   static std::shared_ptr<const LookupTable> fromImage(const QImage &image);
 
-  // target = source mapped through the table (working formats, same size).
-  void apply(const QImage &source, QImage &target) const;
+  // to = from mapped through the table (working formats; from may be to).
+  void mapRow(const QRgb *from, QRgb *to, int width) const;
 
 private:
   LookupTable() = default;

@@ -1,7 +1,5 @@
 #include "PixelBands.h"
 
-#include "ChannelTables.h"
-
 #include <QtConcurrent/QtConcurrentMap>
 #include <vector>
 
@@ -26,14 +24,4 @@ void forEachRowBand(int height, const std::function<void(int, int)> &work, int r
   for (int y = 0; y < height; y += rowsPerBand)
     starts.push_back(y);
   QtConcurrent::blockingMap(starts, [&](int first) { work(first, std::min(first + rowsPerBand, height)); });
-}
-
-void applyChannelTables(const QImage &source, QImage &target, const ChannelTables &tables) {
-  const auto &red = tables.red;
-  const auto &green = tables.green;
-  const auto &blue = tables.blue;
-  mapPixels(source, target, [&](QRgb pixel) {
-    return (uint(red[(pixel >> 16) & 0xff]) << 16) | (uint(green[(pixel >> 8) & 0xff]) << 8) |
-           uint(blue[pixel & 0xff]);
-  });
 }

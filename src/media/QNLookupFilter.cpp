@@ -3,8 +3,9 @@
 #include "ChannelTables.h"
 #include "FilterResources.h"
 #include "LookupTable.h"
-#include "PixelBands.h"
 #include "common/DiagnosticLog.h"
+
+#include <algorithm>
 
 QNLookupFilter::QNLookupFilter(const QString &imageName)
     : table(FilterResources::shared().lookupTable(imageName)) {}
@@ -22,15 +23,14 @@ void QNLookupFilter::setLookupImage(const QImage &image) {
 QImage QNLookupFilter::apply(const QImage &source) const {
   if (!table)
     return source;
-  QImage target = blankLike(source);
-  table->apply(source, target);
-  return target;
+  return RowFilter::apply(source);
 }
 
-bool QNLookupFilter::filterInPlace(QImage &image) const {
+void QNLookupFilter::mapRow(const QRgb *from, QRgb *to, int width, int, int) const {
   if (table)
-    table->apply(image, image);
-  return true;
+    table->mapRow(from, to, width);
+  else if (from != to)
+    std::copy(from, from + width, to);
 }
 
 const ChannelTables *QNLookupFilter::channelTables() const {

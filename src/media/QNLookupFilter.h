@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ImageFilter.h"
+#include "RowFilter.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@ class QString;
 // The colour lookup filter of a look: maps every colour through the table of
 // a 512 by 512 lookup picture (see LookupTable). Without a usable table it is
 // neutral: it answers straight channel tables, which a chain drops.
-class QNLookupFilter : public ImageFilter {
+class QNLookupFilter : public RowFilter {
 public:
   // The named picture among the filter resources.
   explicit QNLookupFilter(const QString &imageName);
@@ -23,7 +23,7 @@ public:
 
   QImage apply(const QImage &source) const override;
   const ChannelTables *channelTables() const override;
-  bool filterInPlace(QImage &image) const override;
+  void mapRow(const QRgb *from, QRgb *to, int width, int y, int height) const override;
 
 private:
   std::shared_ptr<const LookupTable> table;

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "ImageFilter.h"
+#include "RowFilter.h"
 
 #include <memory>
 
 // Mixes every colour with its luminance (weights 0.2125, 0.7154, 0.0721):
 // saturation 0 is grey scale, 1 leaves the colour, above 1 strengthens it.
-class SaturationFilter : public ImageFilter {
+class SaturationFilter : public RowFilter {
 public:
-  explicit SaturationFilter(float saturation) : saturation(saturation) {}
+  explicit SaturationFilter(float saturation);
   static std::shared_ptr<const SaturationFilter> greyScale();
 
-  QImage apply(const QImage &source) const override;
-  bool filterInPlace(QImage &image) const override;
+  void mapRow(const QRgb *from, QRgb *to, int width, int y, int height) const override;
 
 private:
-  void mapInto(const QImage &source, QImage &target) const;
-  float saturation;
+  int weight; // of the colour, in 1/256
 };

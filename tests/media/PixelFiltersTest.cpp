@@ -15,6 +15,7 @@
 
 using MakeFilter = std::function<std::shared_ptr<const ImageFilter>()>;
 Q_DECLARE_METATYPE(MakeFilter)
+Q_DECLARE_METATYPE(FilterList)
 
 namespace {
 QImage filled(int width, int height, QRgb colour) {
@@ -26,6 +27,15 @@ int channelValue(double v) { return int(std::lround(std::clamp(v, 0.0, 255.0)));
 bool near(QRgb got, QRgb want, int tolerance) {
   return std::abs(qRed(got) - qRed(want)) <= tolerance && std::abs(qGreen(got) - qGreen(want)) <= tolerance &&
          std::abs(qBlue(got) - qBlue(want)) <= tolerance;
+}
+// Colours that change in both directions, with translucent pixels when asked.
+QImage varied(int width, int height, bool translucent) {
+  QImage image(width, height, translucent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      image.setPixel(x, y, qRgba((x * 37 + y * 11) % 256, (x * x + 3 * y) % 256, (y * 29) % 256,
+                                 translucent ? (x * 7 + y * 13) % 256 : 255));
+  return translucent ? image.convertToFormat(QImage::Format_ARGB32_Premultiplied) : image;
 }
 QString text(QRgb c) { return QString("(%1, %2, %3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)); }
 } // namespace
@@ -132,6 +142,42 @@ private Q_SLOTS:
     const QImage stepwise = chain[2]->apply(chain[1]->apply(chain[0]->apply(picture)));
     QCOMPARE(out, stepwise);
     QVERIFY(near(out.pixel(0, 0), qRgb(60 - 26, 120 - 26, 240 - 26), 1));
+  }
+
+  // A chain runs pixel-wise filters in one pass, or within the blur after
+  // them; either way the picture is the one the filters make one by one.
+  void fusedChainsMatchTheirFiltersOneByOne_data() {
+    QTest::addColumn<FilterList>("chain");
+    QTest::addColumn<bool>("translucent");
+    const FilterList sunset{std::make_shared<SaturationFilter>(0.5f), ChannelTableFilter::brightness(-0.01f),
+                            ChannelTableFilter::contrast(2.0f), BoxBlurFilter::ofSize(0.25f)};
+    QTest::newRow("colour steps, then a narrow blur") << sunset << false;
+    // Composed tables unpremultiply translucent pixels once, not per table,
+    // so the translucent chain has one table between its other steps.
+    const FilterList split{ChannelTableFilter::contrast(2.0f), std::make_shared<SaturationFilter>(0.5f),
+                           ChannelTableFilter::brightness(-0.1f), BoxBlurFilter::ofSize(0.5f)};
+    QTest::newRow("colour steps, then a narrow blur, translucent") << split << true;
+    const FilterList wide{std::make_shared<VignetteFilter>(0.2f, 0.6f), SaturationFilter::greyScale(),
+                          std::make_shared<BoxBlurFilter>(9, 3)};
+    QTest::newRow("vignette and grey, then a wide blur") << wide << false;
+    QTest::newRow("vignette and grey, then a wide blur, translucent") << wide << true;
+    const FilterList rowsOnly{ChannelTableFilter::colourInversion(), std::make_shared<SaturationFilter>(1.5f),
+                              ChannelTableFilter::contrast(1.5f), std::make_shared<VignetteFilter>(0.3f, 0.7f)};
+    QTest::newRow("pixel-wise steps only") << rowsOnly << false;
+    QTest::newRow("pixel-wise steps only, translucent") << rowsOnly << true;
+  }
+  void fusedChainsMatchTheirFiltersOneByOne() {
+    QFETCH(FilterList, chain);
+    QFETCH(bool, translucent);
+    // Tall enough for several row bands, so that bands meet inside the blur.
+    const QImage picture = varied(53, 150, translucent);
+    const QImage pristine = picture.copy();
+    QImage stepwise = picture;
+    for (const auto &filter : chain)
+      stepwise = filter->apply(stepwise);
+    const QImage fused = FilterGroup::run(chain, picture);
+    QCOMPARE(fused, stepwise);
+    QCOMPARE(picture, pristine);
   }
 };
 
