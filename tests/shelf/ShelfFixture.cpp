@@ -59,7 +59,7 @@ ShelfFixture::ShelfFixture(int count) : scene(0, 0, 768, 1024), view(&scene) {
   view.setSceneRect(0, 0, 768, 1024);
   navigation->viewWillAppear(false);
   view.show();
-  QTest::qWaitForWindowExposed(&view);
+  (void)QTest::qWaitForWindowExposed(&view);
   navigation->viewDidAppear(false);
 }
 
