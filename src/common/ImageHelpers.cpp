@@ -68,7 +68,7 @@ QImage loadArtwork(const QString &folder, const QString &name) {
 }
 } // namespace
 
-QImage artworkImage(const QString &name) {
+QImage artworkImageIfPresent(const QString &name) {
   if (name.isEmpty())
     return {};
   for (const QString &folder : {QStringLiteral("artwork/"), QString()}) {
@@ -76,6 +76,13 @@ QImage artworkImage(const QString &name) {
     if (!image.isNull())
       return image;
   }
+  return {};
+}
+
+QImage artworkImage(const QString &name) {
+  QImage image = artworkImageIfPresent(name);
+  if (!image.isNull() || name.isEmpty())
+    return image;
   static QMutex mutex;
   static QSet<QString> reported;
   QMutexLocker lock(&mutex);

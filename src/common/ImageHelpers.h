@@ -16,3 +16,6 @@ QImage scaleImageToSize(const QImage &image, qreal longestSide);
 // "<name>@2x.png" (scale 2), "<name>.png", or the file itself when name has a
 // suffix. A null picture, logged once per name, when none exists.
 QImage artworkImage(const QString &name);
+// The same without the log line, for callers that draw their own picture when
+// the resource folder has none.
+QImage artworkImageIfPresent(const QString &name);

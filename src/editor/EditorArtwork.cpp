@@ -1,13 +1,13 @@
 #include "EditorArtwork.h"
 
 #include "common/FolderPaths.h"
+#include "common/ImageHelpers.h"
 
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
 
 namespace {
 constexpr qreal kScale = 2;
@@ -19,13 +19,15 @@ QPixmap canvas(const QSizeF &points) {
   return pixmap;
 }
 
-QPixmap fromSvg(const QString &name, const QSizeF &points) {
-  QSvgRenderer renderer(resourcePathWithName(QStringLiteral("artwork/%1.svg").arg(name)));
-  if (!renderer.isValid())
+// The shipped picture drawn at points, or null when there is none.
+QPixmap shipped(const QString &name, const QSizeF &points) {
+  const QImage image = artworkImageIfPresent(name);
+  if (image.isNull())
     return {};
   QPixmap pixmap = canvas(points);
   QPainter painter(&pixmap);
-  renderer.render(&painter, QRectF(QPointF(), points));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRectF(QPointF(), points), image);
   return pixmap;
 }
 
@@ -80,7 +82,7 @@ QPixmap rotationHint() {
 
 QPixmap make(const QString &name) {
   if (name == QLatin1String("text_delete_btn") || name == QLatin1String("text_delete_btns")) {
-    const QPixmap svg = fromSvg(name, QSizeF(30, 30));
+    const QPixmap svg = shipped(name, QSizeF(30, 30));
     return svg.isNull() ? deleteBadge(name.endsWith(QLatin1Char('s'))) : svg;
   }
   if (name == QLatin1String("scaling_left_arrow"))
@@ -91,7 +93,7 @@ QPixmap make(const QString &name) {
     return boxFrame();
   if (name == QLatin1String("around"))
     return rotationHint();
-  return fromSvg(name, QSizeF(32, 32));
+  return shipped(name, QSizeF(32, 32));
 }
 } // namespace
 

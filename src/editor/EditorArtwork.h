@@ -4,9 +4,9 @@
 #include <QString>
 
 // The editor's pictures ("widget_box_bg", "text_delete_btn",
-// "scaling_right_arrow", ...): "artwork/<name>.svg" of the resource folder at
-// scale 2 when there is one, otherwise drawn here at the size the layout
-// expects. Cached by name. Main thread.
+// "scaling_right_arrow", ...): the shipped picture (artworkImageIfPresent)
+// drawn at the size the layout expects when there is one, otherwise drawn
+// here. Cached by name. Main thread.
 namespace EditorArtwork {
 QPixmap picture(const QString &name);
 // The page's background until a page is set: "template_1.jpg" of the

@@ -1,12 +1,10 @@
 #include "SketchArtwork.h"
 
-#include "common/FolderPaths.h"
+#include "common/ImageHelpers.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
 
 namespace {
 // Pictures are drawn at twice their point size, as on the tablet's screen.
@@ -90,23 +88,8 @@ QPixmap SketchArtwork::picture(const QString &name) {
   auto found = cache.constFind(name);
   if (found != cache.constEnd())
     return *found;
-  QPixmap pixmap;
-  const QString vector =
-      resourcePathWithName(QStringLiteral("artwork/") + name + QStringLiteral(".svg"));
-  QSvgRenderer svg;
-  if (QFileInfo::exists(vector) && svg.load(vector)) {
-    pixmap = blank(svg.defaultSize());
-    QPainter painter(&pixmap);
-    svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(svg.defaultSize())));
-    cache.insert(name, pixmap);
-    return pixmap;
-  }
-  const QString retina = resourcePathWithName(name + QStringLiteral("@2x.png"));
-  const QString plain = resourcePathWithName(name + QStringLiteral(".png"));
-  if (QFileInfo::exists(retina) && pixmap.load(retina))
-    pixmap.setDevicePixelRatio(kScale);
-  else if (!(QFileInfo::exists(plain) && pixmap.load(plain)))
-    pixmap = drawn(name);
+  const QImage shipped = artworkImageIfPresent(name);
+  const QPixmap pixmap = shipped.isNull() ? drawn(name) : QPixmap::fromImage(shipped);
   cache.insert(name, pixmap);
   return pixmap;
 }
