@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMutex>
 #include <QPainter>
+#include <QPixmap>
 #include <QSet>
 #include <QSvgRenderer>
 
@@ -91,4 +92,11 @@ QImage artworkImage(const QString &name) {
     QUILL_LOG_ERROR("artwork: missing", "file", 0, name);
   }
   return {};
+}
+
+QPixmap transparentPixmap(const QSizeF &points) {
+  QPixmap pixmap((points * 2).toSize());
+  pixmap.setDevicePixelRatio(2);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
 }

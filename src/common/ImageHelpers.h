@@ -3,6 +3,8 @@
 #include <QtGlobal>
 
 class QImage;
+class QPixmap;
+class QSizeF;
 class QString;
 
 // The picture made to fit a square of side longestSide points (a picture's
@@ -16,6 +18,9 @@ QImage scaleImageToSize(const QImage &image, qreal longestSide);
 // "<name>@2x.png" (scale 2), "<name>.png", or the file itself when name has a
 // suffix. A null picture, logged once per name, when none exists.
 QImage artworkImage(const QString &name);
+// A clear picture of points at the house scale of 2 pixels a point, to draw
+// artwork into.
+QPixmap transparentPixmap(const QSizeF &points);
 // The same without the log line, for callers that draw their own picture when
 // the resource folder has none.
 QImage artworkImageIfPresent(const QString &name);

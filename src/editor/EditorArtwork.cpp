@@ -10,21 +10,12 @@
 #include <QPainterPath>
 
 namespace {
-constexpr qreal kScale = 2;
-
-QPixmap canvas(const QSizeF &points) {
-  QPixmap pixmap((points * kScale).toSize());
-  pixmap.setDevicePixelRatio(kScale);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
-
 // The shipped picture drawn at points, or null when there is none.
 QPixmap shipped(const QString &name, const QSizeF &points) {
   const QImage image = artworkImageIfPresent(name);
   if (image.isNull())
     return {};
-  QPixmap pixmap = canvas(points);
+  QPixmap pixmap = transparentPixmap(points);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(QRectF(QPointF(), points), image);
@@ -33,7 +24,7 @@ QPixmap shipped(const QString &name, const QSizeF &points) {
 
 // A corner arrow pointing to the top-left (flipped for the bottom-right one).
 QPixmap cornerArrow(bool bottomRight) {
-  QPixmap pixmap = canvas(QSizeF(20, 20));
+  QPixmap pixmap = transparentPixmap(QSizeF(20, 20));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   if (bottomRight)
@@ -50,7 +41,7 @@ QPixmap cornerArrow(bool bottomRight) {
 }
 
 QPixmap boxFrame() {
-  QPixmap pixmap = canvas(QSizeF(20, 20));
+  QPixmap pixmap = transparentPixmap(QSizeF(20, 20));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(240, 140, 40, 200), 1));
@@ -60,7 +51,7 @@ QPixmap boxFrame() {
 }
 
 QPixmap deleteBadge(bool pressed) {
-  QPixmap pixmap = canvas(QSizeF(30, 30));
+  QPixmap pixmap = transparentPixmap(QSizeF(30, 30));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::white, 2));
@@ -72,7 +63,7 @@ QPixmap deleteBadge(bool pressed) {
 }
 
 QPixmap rotationHint() {
-  QPixmap pixmap = canvas(QSizeF(40, 40));
+  QPixmap pixmap = transparentPixmap(QSizeF(40, 40));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(255, 208, 189), 2, Qt::SolidLine, Qt::RoundCap));

@@ -56,9 +56,7 @@ QPixmap artwork(const QString &name) { return QPixmap::fromImage(artworkImage(na
 QPixmap switchPicture(const QString &glyph, bool onRight) {
   constexpr QSizeF kSwitch(60, 27);
   constexpr qreal kGlyph = 19;
-  QPixmap picture((kSwitch * 2).toSize());
-  picture.setDevicePixelRatio(2);
-  picture.fill(Qt::transparent);
+  QPixmap picture = transparentPixmap(kSwitch);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const qreal x = onRight ? kSwitch.width() - kGlyph - 8 : 8;

@@ -7,18 +7,9 @@
 #include <QPainterPath>
 
 namespace {
-// Pictures are drawn at twice their point size, as on the tablet's screen.
-constexpr qreal kScale = 2;
-
-QPixmap blank(const QSizeF &points) {
-  QPixmap pixmap((points * kScale).toSize());
-  pixmap.setDevicePixelRatio(kScale);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
 
 QPixmap hand(qreal length, qreal width, const QColor &color) {
-  QPixmap pixmap = blank(QSizeF(width + 4, 2 * length + 4));
+  QPixmap pixmap = transparentPixmap(QSizeF(width + 4, 2 * length + 4));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   const qreal cx = (width + 4) / 2, cy = length + 2;
@@ -36,7 +27,7 @@ QPixmap hand(qreal length, qreal width, const QColor &color) {
 }
 
 QPixmap sizeButton(bool selected) {
-  QPixmap pixmap = blank(QSizeF(40, 40));
+  QPixmap pixmap = transparentPixmap(QSizeF(40, 40));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(selected ? QColor(240, 140, 40) : QColor(200, 200, 200), selected ? 2 : 1));
@@ -46,7 +37,7 @@ QPixmap sizeButton(bool selected) {
 }
 
 QPixmap cleanButton(bool pressed) {
-  QPixmap pixmap = blank(QSizeF(380, 40));
+  QPixmap pixmap = transparentPixmap(QSizeF(380, 40));
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(190, 190, 190), 1));
@@ -65,14 +56,14 @@ QPixmap drawn(const QString &name) {
   if (name == QLatin1String("clean_btn") || name == QLatin1String("clean_btns"))
     return cleanButton(name.endsWith('s'));
   if (name == QLatin1String("popover_line")) {
-    QPixmap pixmap = blank(QSizeF(380, 2));
+    QPixmap pixmap = transparentPixmap(QSizeF(380, 2));
     QPainter painter(&pixmap);
     painter.fillRect(QRectF(0, 0, 380, 1), QColor(200, 200, 200));
     painter.fillRect(QRectF(0, 1, 380, 1), QColor(255, 255, 255));
     return pixmap;
   }
   if (name == QLatin1String("settings_preview_bg")) {
-    QPixmap pixmap = blank(QSizeF(10, 10));
+    QPixmap pixmap = transparentPixmap(QSizeF(10, 10));
     QPainter painter(&pixmap);
     painter.fillRect(QRectF(0, 0, 10, 10), QColor(255, 255, 255));
     painter.fillRect(QRectF(0, 0, 5, 5), QColor(236, 236, 236));
