@@ -6,6 +6,7 @@
 #include "NoteBookWidget.h"
 #include "NotePageViewDelegate.h"
 #include "WidgetContainerView.h"
+#include "common/ValueAnimation.h"
 #include "common/ViewHelpers.h"
 #include "sketch/MarkPenTool.h"
 #include "sketch/NoteBookTool.h"
@@ -259,26 +260,22 @@ void NotePageView::animateGhost(bool show) {
   ghost->setPos(m_sketchView->pos());
   ghost->setTransformOriginPoint(m_sketchView->boundingRect().center());
   ghost->setAcceptedMouseButtons(Qt::NoButton);
-  auto *animation = new QVariantAnimation(this);
-  animation->setDuration(300);
-  animation->setStartValue(show ? 0.0 : 1.0);
-  animation->setEndValue(show ? 1.0 : 0.0);
-  connect(animation, &QVariantAnimation::valueChanged, this, [ghost](const QVariant &value) {
-    const qreal t = value.toReal();
-    ghost->setOpacity(t);
-    ghost->setScale(1.5 - 0.5 * t);
-  });
-  QPointer<SketchView> sketch(m_sketchView);
-  connect(animation, &QVariantAnimation::finished, this, [ghost, sketch, show] {
-    delete ghost;
-    if (show && sketch)
-      sketch->setOpacity(1);
-  });
   ghost->setOpacity(show ? 0 : 1);
   ghost->setScale(show ? 1.5 : 1);
   if (!show)
     m_sketchView->setOpacity(0.3);
-  animation->start(QAbstractAnimation::DeleteWhenStopped);
+  QPointer<SketchView> sketch(m_sketchView);
+  animateValue(
+      this, show ? 0 : 1, show ? 1 : 0, 300,
+      [ghost](qreal t) {
+        ghost->setOpacity(t);
+        ghost->setScale(1.5 - 0.5 * t);
+      },
+      [ghost, sketch, show] {
+        delete ghost;
+        if (show && sketch)
+          sketch->setOpacity(1);
+      });
 }
 
 bool NotePageView::needSave() const {
@@ -533,16 +530,11 @@ void NotePageView::startRewind() {
   RewindUndoRule::beginRewind(*m_rewindView, m_undoCounts);
   m_rewindView->setOpacity(0);
   m_rewindView->setScale(0.8);
-  auto *animation = new QVariantAnimation(m_rewindView);
-  animation->setDuration(250);
-  animation->setStartValue(0.0);
-  animation->setEndValue(1.0);
   QNRewindView *dial = m_rewindView;
-  connect(animation, &QVariantAnimation::valueChanged, dial, [dial](const QVariant &value) {
-    dial->setOpacity(value.toReal());
-    dial->setScale(0.8 + 0.2 * value.toReal());
+  animateValue(dial, 0, 1, 250, [dial](qreal t) {
+    dial->setOpacity(t);
+    dial->setScale(0.8 + 0.2 * t);
   });
-  animation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void NotePageView::stopRewind() {

@@ -1,11 +1,11 @@
 #include "PageCurlView.h"
 
-#include <QEasingCurve>
+#include "common/ValueAnimation.h"
+
 #include <QGraphicsSceneMouseEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QVariantAnimation>
 #include <cmath>
 
 namespace {
@@ -44,18 +44,13 @@ PageCurlView::PageCurlView(const QImage &under, const QImage &curling, bool upwa
 }
 
 void PageCurlView::start(int durationMs) {
-  m_animation = new QVariantAnimation(this);
-  m_animation->setDuration(durationMs);
-  m_animation->setStartValue(m_upwards ? 0.0 : 1.0);
-  m_animation->setEndValue(m_upwards ? 1.0 : 0.0);
-  m_animation->setEasingCurve(QEasingCurve::InOutQuad);
-  connect(m_animation, &QVariantAnimation::valueChanged, this,
-          [this](const QVariant &value) { setProgress(value.toReal()); });
-  connect(m_animation, &QVariantAnimation::finished, this, [this] {
-    Q_EMIT finished();
-    deleteLater();
-  });
-  m_animation->start();
+  animateValue(
+      this, m_upwards ? 0 : 1, m_upwards ? 1 : 0, durationMs, [this](qreal t) { setProgress(t); },
+      [this] {
+        Q_EMIT finished();
+        deleteLater();
+      },
+      QEasingCurve::InOutQuad);
 }
 
 void PageCurlView::setProgress(qreal progress) {

@@ -3,8 +3,6 @@
 #include <QGraphicsObject>
 #include <QImage>
 
-class QVariantAnimation;
-
 // The page-turn picture laid over the page for the length of a turn: the
 // leaving page lifts from its bottom-right corner and folds away upwards,
 // showing its paler back and a shadow on the page beneath (curl up, for the
@@ -39,5 +37,4 @@ private:
   QSizeF m_size;
   bool m_upwards;
   qreal m_progress = 0;
-  QVariantAnimation *m_animation = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "common/Localization.h"
 #include "common/QNButton.h"
 #include "common/UsageAnalytics.h"
+#include "common/ValueAnimation.h"
 #include "shell/QNNavigationController.h"
 #include "shell/QNNavigationItem.h"
 #include "shell/QNPageTransition.h"
@@ -20,7 +21,6 @@
 
 #include <QGraphicsPixmapItem>
 #include <QPainter>
-#include <QVariantAnimation>
 
 namespace {
 const QString kCoverIdentifier = QStringLiteral("notebookCoverIdentifier");
@@ -28,18 +28,6 @@ const QString kRowIdentifier = QStringLiteral("shelfRowIdentifier");
 const QString kPageName = QStringLiteral("我的笔记本");
 
 NoteBookManager &catalogue() { return NoteBookManager::sharedNoteBookManager(); }
-
-// Runs step over duration with a value from 0 to 1, then done.
-void animate(QObject *owner, int duration, std::function<void(qreal)> step, std::function<void()> done) {
-  auto *animation = new QVariantAnimation(owner);
-  animation->setStartValue(0.0);
-  animation->setEndValue(1.0);
-  animation->setDuration(duration);
-  QObject::connect(animation, &QVariantAnimation::valueChanged, owner,
-                   [step = std::move(step)](const QVariant &value) { step(value.toReal()); });
-  QObject::connect(animation, &QVariantAnimation::finished, owner, std::move(done));
-  animation->start(QAbstractAnimation::DeleteWhenStopped);
-}
 
 QNButton *barButton(const QString &normal, const QString &pressed) {
   return new QNButton(ShelfArtwork::icon(normal), ShelfArtwork::icon(pressed));
@@ -237,14 +225,14 @@ void MyNotesViewController::beginSplash() {
   logo->setScale(2);
   logo->setPos(bounds.center() - logo->boundingRect().center());
 
-  animate(this, kSplashStepMs,
+  animateValue(this, 0, 1, kSplashStepMs,
           [background](qreal t) {
             background->setScale(1 + t);
             background->setOpacity(1 - t);
           },
           [this, background, logo] {
             delete background;
-            animate(this, kSplashStepMs,
+            animateValue(this, 0, 1, kSplashStepMs,
                     [this, logo](qreal t) {
                       logo->setOpacity(1 - t);
                       m_bird->setOpacity(t);

@@ -1,5 +1,7 @@
 #include "QNBookShelfView.h"
 
+#include "common/ValueAnimation.h"
+
 #include "BookShelfViewDataSource.h"
 #include "BookShelfViewDelegate.h"
 #include "QNBookCoverView.h"
@@ -183,15 +185,8 @@ void QNBookShelfView::scrollToIndex(int index, bool animated) {
     setContentOffset(y);
     return;
   }
-  auto *animation = new QVariantAnimation(this);
-  animation->setStartValue(m_offset);
-  animation->setEndValue(y);
-  animation->setDuration(300);
-  animation->setEasingCurve(QEasingCurve::InOutQuad);
-  connect(animation, &QVariantAnimation::valueChanged, this,
-          [this](const QVariant &value) { setContentOffset(value.toReal()); });
-  m_scrollAnimation = animation;
-  animation->start(QAbstractAnimation::DeleteWhenStopped);
+  m_scrollAnimation = animateValue(
+      this, m_offset, y, 300, [this](qreal to) { setContentOffset(to); }, {}, QEasingCurve::InOutQuad);
 }
 
 bool QNBookShelfView::isShowingIndex(int index) {
@@ -504,15 +499,9 @@ void QNBookShelfView::flick() {
   const bool recent = QDateTime::currentMSecsSinceEpoch() - m_lastPanTime < 100;
   if (!recent || std::abs(m_velocity) < 0.1)
     return;
-  auto *animation = new QVariantAnimation(this);
-  animation->setStartValue(m_offset);
-  animation->setEndValue(std::clamp(m_offset + m_velocity * 350, 0.0, largestOffset()));
-  animation->setDuration(700);
-  animation->setEasingCurve(QEasingCurve::OutCubic);
-  connect(animation, &QVariantAnimation::valueChanged, this,
-          [this](const QVariant &value) { setContentOffset(value.toReal()); });
-  m_scrollAnimation = animation;
-  animation->start(QAbstractAnimation::DeleteWhenStopped);
+  m_scrollAnimation = animateValue(
+      this, m_offset, std::clamp(m_offset + m_velocity * 350, 0.0, largestOffset()), 700,
+      [this](qreal to) { setContentOffset(to); }, {}, QEasingCurve::OutCubic);
 }
 
 void QNBookShelfView::mousePressEvent(QGraphicsSceneMouseEvent *event) {

@@ -1,5 +1,7 @@
 #include "QNPagingView.h"
 
+#include "common/ValueAnimation.h"
+
 #include "PageContainerView.h"
 #include "QNPageingViewDataSource.h"
 
@@ -152,15 +154,8 @@ void QNPagingView::scrollToPage(int page, bool animated) {
     setContentOffset(target);
     return;
   }
-  auto *animation = new QVariantAnimation(this);
-  animation->setStartValue(m_offset);
-  animation->setEndValue(target);
-  animation->setDuration(300);
-  animation->setEasingCurve(QEasingCurve::OutCubic);
-  connect(animation, &QVariantAnimation::valueChanged, this,
-          [this](const QVariant &value) { setContentOffset(value.toReal()); });
-  m_animation = animation;
-  animation->start(QAbstractAnimation::DeleteWhenStopped);
+  m_animation = animateValue(
+      this, m_offset, target, 300, [this](qreal x) { setContentOffset(x); }, {}, QEasingCurve::OutCubic);
 }
 
 void QNPagingView::snap(qreal velocity) {

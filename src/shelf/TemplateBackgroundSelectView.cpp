@@ -7,6 +7,7 @@
 #include "store/TemplateManager.h"
 
 #include "common/FolderPaths.h"
+#include "common/ValueAnimation.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
@@ -78,16 +79,9 @@ void TemplateBackgroundSelectView::scrollToIndex(int index, bool animated, bool 
     m_userScroll = false;
     return;
   }
-  auto *animation = new QVariantAnimation(this);
-  animation->setStartValue(m_offset);
-  animation->setEndValue(target);
-  animation->setDuration(300);
-  animation->setEasingCurve(QEasingCurve::OutCubic);
-  connect(animation, &QVariantAnimation::valueChanged, this,
-          [this](const QVariant &value) { setContentOffset(value.toReal()); });
-  connect(animation, &QVariantAnimation::finished, this, [this] { m_userScroll = false; });
-  m_animation = animation;
-  animation->start(QAbstractAnimation::DeleteWhenStopped);
+  m_animation = animateValue(
+      this, m_offset, target, 300, [this](qreal y) { setContentOffset(y); },
+      [this] { m_userScroll = false; }, QEasingCurve::OutCubic);
 }
 
 void TemplateBackgroundSelectView::resizeEvent(QGraphicsSceneResizeEvent *event) {
