@@ -1,6 +1,7 @@
 #include "ViewHelpers.h"
 
 #include <QGraphicsItem>
+#include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
@@ -91,4 +92,12 @@ void removeAllSubviews(QGraphicsItem *item) {
 void moveByOffset(QGraphicsItem *item, const QPointF &offset) {
   if (item)
     item->setPos(item->pos() + offset);
+}
+
+void moveToScene(QGraphicsItem *item, QGraphicsScene *scene) {
+  if (item->scene() == scene)
+    return;
+  if (item->scene())
+    item->scene()->removeItem(item);
+  scene->addItem(item);
 }

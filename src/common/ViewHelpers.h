@@ -1,6 +1,7 @@
 #pragma once
 
 class QGraphicsItem;
+class QGraphicsScene;
 class QImage;
 class QPointF;
 
@@ -24,6 +25,10 @@ bool containsPoint(const QGraphicsItem *item, const QPointF &point, const QGraph
 
 // Deletes the item's children, the topmost first.
 void removeAllSubviews(QGraphicsItem *item);
+
+// Makes scene the item's scene, taking it out of the one it was in (a shared
+// overlay shown in whichever window asks for it).
+void moveToScene(QGraphicsItem *item, QGraphicsScene *scene);
 
 // Moves the item by offset in its parent's coordinates.
 void moveByOffset(QGraphicsItem *item, const QPointF &offset);

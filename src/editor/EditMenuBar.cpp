@@ -1,6 +1,7 @@
 #include "EditMenuBar.h"
 
 #include "EditMenu.h"
+#include "common/ViewHelpers.h"
 
 #include <QFontMetricsF>
 #include <QGraphicsScene>
@@ -57,11 +58,7 @@ void EditMenuBar::showMenu(const QList<Item> &items, const QPointF &scenePoint,
                            QGraphicsScene *scene, const QObject *owner) {
   if (!scene || items.isEmpty())
     return;
-  if (this->scene() != scene) {
-    if (this->scene())
-      this->scene()->removeItem(this);
-    scene->addItem(this);
-  }
+  moveToScene(this, scene);
   prepareGeometryChange();
   m_items = items;
   m_owner = owner;

@@ -1,5 +1,7 @@
 #include "PopoverItem.h"
 
+#include "common/ViewHelpers.h"
+
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
@@ -42,11 +44,7 @@ void PopoverItem::setContentItem(QGraphicsObject *content, const QSizeF &content
 void PopoverItem::presentFromRect(const QRectF &anchor, QGraphicsScene *scene, bool animated) {
   if (!scene)
     return;
-  if (this->scene() != scene) {
-    if (this->scene())
-      this->scene()->removeItem(this);
-    scene->addItem(this);
-  }
+  moveToScene(this, scene);
   prepareGeometryChange();
   const QRectF area = scene->sceneRect();
   const QSizeF bubbleSize(m_contentSize.width() + 2 * kMargin,
