@@ -81,13 +81,45 @@ QVariant toVariant(plist_t node) {
   }
 }
 
+// XML 1.0 holds tab, line feed, carriage return and every character from
+// U+0020 on except the surrogates, U+FFFE and U+FFFF.
+bool isXmlCharacter(char32_t c) {
+  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+         (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The text without what an XML reader refuses (the whole file, not only the
+// text): other control characters, U+FFFE, U+FFFF and unpaired surrogates.
+QString xmlCharacters(const QString &text) {
+  QString kept;
+  qsizetype dropped = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+    if (pair || (!c.isSurrogate() && isXmlCharacter(c.unicode()))) {
+      if (dropped > 0)
+        kept += QStringView(text).mid(i, pair ? 2 : 1);
+      i += pair ? 1 : 0;
+    } else if (dropped++ == 0) {
+      kept = text.left(i); // the first one: copy what came before it
+    }
+  }
+  if (dropped == 0)
+    return text;
+  QUILL_LOG_ERROR("property list: encode", "plist", int(dropped),
+                  "characters XML cannot hold left out of \"" + kept.left(40) + "\"");
+  return kept;
+}
+
 void appendEscaped(QByteArray &out, const QString &text) {
-  const QByteArray utf8 = text.toUtf8();
+  const QByteArray utf8 = xmlCharacters(text).toUtf8();
   for (const char c : utf8) {
     switch (c) {
     case '&': out += "&amp;"; break;
     case '<': out += "&lt;"; break;
     case '>': out += "&gt;"; break;
+    // A reader turns a written carriage return into a line feed.
+    case '\r': out += "&#13;"; break;
     default: out += c;
     }
   }

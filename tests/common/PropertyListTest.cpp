@@ -4,6 +4,9 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -58,6 +61,53 @@ private Q_SLOTS:
     file.close();
     QVERIFY(!PropertyList::read(file.fileName()).toMap().contains("a"));
     QVERIFY(!PropertyList::read(dir.filePath("missing.plist")).isValid());
+  }
+
+  // Texts and keys keep only what XML 1.0 allows, so other readers take the
+  // whole file; tab, line feed and carriage return survive the round trip.
+  void textsKeepOnlyXmlCharacters_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("plain") << QString("Tom & Jerry <3") << QString("Tom & Jerry <3");
+    QTest::newRow("tab, line feed, carriage return")
+        << QString("a\tb\nc\r\nd\re") << QString("a\tb\nc\r\nd\re");
+    QTest::newRow("NUL and escape") << QString("a") + QChar(0) + "b\x1b[0m" << QString("ab[0m");
+    QTest::newRow("every other control") << QString("\x01\x08\x0b\x0c\x1f!") << QString("!");
+    QTest::newRow("U+FFFE and U+FFFF")
+        << QString("x") + QChar(0xfffe) + QChar(0xffff) + QChar(0xfffd)
+        << QString("x") + QChar(0xfffd);
+    QTest::newRow("lone surrogates")
+        << QString("a") + QChar(0xd800) + "b" + QChar(0xdc00) << QString("ab");
+    QTest::newRow("surrogate pair")
+        << QString::fromUtf8("\xf0\x9f\x96\x8b pen") << QString::fromUtf8("\xf0\x9f\x96\x8b pen");
+  }
+  void textsKeepOnlyXmlCharacters() {
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("texts.plist");
+    const QVariantMap value{
+        {"text", text}, {"list", QVariantList{text}}, {text + "key", qint64(1)}};
+    QVERIFY(PropertyList::write(path, value));
+
+    QProcess python;
+    python.start("python3", {"-c",
+                             "import json, plistlib, sys\n"
+                             "v = plistlib.load(open(sys.argv[1], 'rb'))\n"
+                             "print(json.dumps([v['text'], v['list'][0]]))",
+                             path});
+    QVERIFY2(python.waitForStarted(), "python3 is one of the build dependencies");
+    QVERIFY(python.waitForFinished(30000));
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+    const QJsonArray seen = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.at(0).toString(), kept);
+    QCOMPARE(seen.at(1).toString(), kept);
+
+    const QVariantMap read = PropertyList::read(path).toMap();
+    QCOMPARE(read.value("text").toString(), kept);
+    QCOMPARE(read.value("list").toList().value(0).toString(), kept);
+    QCOMPARE(read.value(kept + "key").toLongLong(), 1);
   }
 
   void unwritableValueLeavesOldFile() {
