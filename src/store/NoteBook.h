@@ -15,9 +15,10 @@ class NotePage;
 // (both kept in the info file "info.plist" of its home folder, read on first
 // use), its cover and the template and background that give pages their look.
 // The home folder and its resource folder "src" are made when their paths are
-// asked for. A notebook whose identifier is not one plain folder name has no
-// paths and never touches the disk. Owned through NoteBookPtr by the catalogue
-// (and the editor); pages refer to it without owning it. Main thread only.
+// asked for. A notebook whose identifier is not usable (see
+// NoteBookManager::isUsableIdentifier) has no paths and never touches the
+// disk. Owned through NoteBookPtr by the catalogue (and the editor); pages
+// refer to it without owning it. Main thread only.
 class NoteBook {
 public:
   // What indexOfPage answers for a page that is not listed.

@@ -14,6 +14,9 @@
 namespace {
 const QString kNotebooks = QStringLiteral("notebooks");
 const QString kIdentifierKey = QStringLiteral("identifier_key");
+// The files the notes folder holds besides the notebook folders.
+const QString kNotesFolderFiles[] = {QStringLiteral("NoteBooks.plist"),
+                                     QStringLiteral("SyncInfo.plist")};
 
 void recordAmount(int count) {
   UsageAnalytics::shared().event(QStringLiteral("notebook_amount"),
@@ -39,8 +42,18 @@ QString NoteBookManager::cataloguePath() {
   return notesFolder() + QLatin1String("/NoteBooks.plist");
 }
 
+bool NoteBookManager::isUsableIdentifier(const QString &identifier) {
+  if (!isPlainFileName(identifier) || identifier.startsWith(QLatin1Char('.')))
+    return false;
+  for (const QString &file : kNotesFolderFiles) {
+    if (identifier.startsWith(file, Qt::CaseInsensitive))
+      return false;
+  }
+  return true;
+}
+
 QString NoteBookManager::homeForBook(const NoteBook &book) {
-  if (!isPlainFileName(book.identifier()))
+  if (!isUsableIdentifier(book.identifier()))
     return {};
   return notesFolder() + QLatin1Char('/') + book.identifier();
 }
@@ -61,7 +74,7 @@ void NoteBookManager::initData() {
     const QVariant identifier = record.toMap().value(kIdentifierKey);
     const QString text = identifier.toString();
     if (record.typeId() != QMetaType::QVariantMap || identifier.typeId() != QMetaType::QString ||
-        !isPlainFileName(text) || listed.contains(text)) {
+        !isUsableIdentifier(text) || listed.contains(text)) {
       // Kept as it is so that nothing is lost, but never used to build a path.
       QUILL_LOG_ERROR("catalogue: entry skipped", "plist", int(keptEntries.size()),
                       "no usable or a repeated identifier: " + text);
@@ -104,7 +117,7 @@ QString NoteBookManager::newNoteBookIdentifier() const {
 }
 
 bool NoteBookManager::addNoteBook(const NoteBookPtr &book) {
-  if (!book || !isPlainFileName(book->identifier()))
+  if (!book || !isUsableIdentifier(book->identifier()))
     return false;
   const NoteBookPtr listed = bookWithIdentifier(book->identifier());
   if (listed && listed != book) {

@@ -14,8 +14,8 @@ using NoteBookPtr = std::shared_ptr<NoteBook>;
 // the truth once loaded; the file is rewritten whole after every change.
 // Top-level keys of the file other than "notebooks" survive every save, and
 // catalogue entries that cannot be used safely (no text identifier, an
-// identifier that is not one plain folder name, or a repeated identifier) are
-// left out of the list but written back unchanged.
+// identifier that is not usable, see isUsableIdentifier, or a repeated
+// identifier) are left out of the list but written back unchanged.
 // Main thread only; the shared instance is made thread-safely on first use.
 class NoteBookManager {
 public:
@@ -24,9 +24,15 @@ public:
   // The notes folder, "Notes" in the library folder.
   static QString notesFolder();
   static QString cataloguePath();
-  // The notebook's home folder path; empty when its identifier is not one
-  // plain folder name, so such an identifier never reaches the file system.
+  // The notebook's home folder path; empty when its identifier is not usable,
+  // so such an identifier never reaches the file system.
   static QString homeForBook(const NoteBook &book);
+  // True when identifier can name a folder of the notes folder: one plain
+  // name that is not hidden (staging folders start with ".") and does not
+  // begin with the name of one of the notes folder's own files (the
+  // catalogue, the sync file and their temporary or kept-aside copies), in
+  // any case, as a folder of that name would take the file's place.
+  static bool isUsableIdentifier(const QString &identifier);
 
   // (Re)loads the catalogue from the notes folder of the current home folder;
   // forgets the editing notebook. A missing or unreadable file is an empty

@@ -116,6 +116,11 @@ private Q_SLOTS:
     QTest::newRow("dot dot") << "..";
     QTest::newRow("slash") << "../Caches";
     QTest::newRow("nul") << QString("a") + QChar(0);
+    QTest::newRow("the catalogue") << "NoteBooks.plist";
+    QTest::newRow("the catalogue, other case") << "notebooks.PLIST";
+    QTest::newRow("a copy of the catalogue") << "NoteBooks.plist.unreadable-20260101-120000";
+    QTest::newRow("the sync file") << "SyncInfo.plist";
+    QTest::newRow("hidden") << ".upgrade-com.quill.1";
   }
   void unsafeIdentifiersNeverReachTheDisk() {
     QFETCH(QString, identifier);
@@ -130,6 +135,38 @@ private Q_SLOTS:
     QVERIFY(QFileInfo(libraryPathWithName("Caches")).isDir());
     QCOMPARE(QDir(StoreFixture::notesFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList());
+  }
+
+  // An entry named like a file of the notes folder would replace that file
+  // with its folder as soon as its cover is drawn.
+  void entriesNamingNotesFolderFilesAreSkippedAndKept_data() {
+    QTest::addColumn<QString>("identifier");
+    QTest::newRow("catalogue") << "NoteBooks.plist";
+    QTest::newRow("sync file") << "SyncInfo.plist";
+    QTest::newRow("hidden") << ".sync";
+  }
+  void entriesNamingNotesFolderFilesAreSkippedAndKept() {
+    QFETCH(QString, identifier);
+    StoreFixture fixture;
+    const QString victim = StoreFixture::notesFolder() + "/" + identifier;
+    const QVariantMap unsafe{{"notename_key", "Unsafe"}, {"identifier_key", identifier}};
+    const QVariantMap good{{"notename_key", "Good"},
+                           {"identifier_key", "com.quill.00000000000000000000000000000001"}};
+    QVERIFY(PropertyList::write(NoteBookManager::cataloguePath(),
+                                QVariantMap{{"notebooks", QVariantList{unsafe, good}}}));
+    if (!QFileInfo::exists(victim))
+      StoreFixture::writeText(victim, "kept");
+    catalogue().initData();
+    QCOMPARE(shelf(), QStringList{"Good"});
+    NoteBook named(unsafe);
+    QVERIFY(NoteBookManager::homeForBook(named).isEmpty());
+    QVERIFY(named.bookCover().isNull());
+    QVERIFY(!catalogue().addNoteBook(std::make_shared<NoteBook>(identifier)));
+
+    catalogue().bookAtIndex(0)->bookCover();
+    catalogue().removeBookAtIndex(0);
+    QVERIFY(QFileInfo(victim).isFile());
+    QCOMPARE(storedRecords(), QVariantList{unsafe});
   }
 
   void addingListsNewestFirst() {
