@@ -33,6 +33,7 @@ class AlertRenderingTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
 
   void alertOverAPage_data() {
     QTest::addColumn<int>("type");

@@ -10,6 +10,7 @@ class DateHelpersTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
 
   void descriptionFromNow_data() {
     QTest::addColumn<qint64>("secondsAgo");

@@ -8,6 +8,7 @@
 class EncodingsTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void base64Encoding_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("expected");

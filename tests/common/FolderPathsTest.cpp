@@ -11,6 +11,7 @@
 class FolderPathsTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void pathsLieInsideTheHomeFolder() {
     setHomeFolder("/h/q");
     QCOMPARE(libraryPathWithName("Notes"), QString("/h/q/Library/Notes"));

@@ -9,6 +9,7 @@
 class GeometryHelpersTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void angleBetweenPoints_data() {
     QTest::addColumn<QPointF>("p");
     QTest::addColumn<QPointF>("q");

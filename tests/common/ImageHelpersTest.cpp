@@ -8,6 +8,7 @@
 class ImageHelpersTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void scaleImageToSize_data() {
     QTest::addColumn<QSize>("pixels");
     QTest::addColumn<qreal>("scale");
@@ -50,7 +51,10 @@ private Q_SLOTS:
     QVERIFY(::scaleImageToSize(QImage(10, 10, QImage::Format_RGB32), 0).isNull());
   }
 
-  void missingArtworkIsNull() { QVERIFY(artworkImage("no_such_artwork_picture").isNull()); }
+  void missingArtworkIsNull() {
+    QuillTest::expectLogLine("artwork: missing", "no_such_artwork_picture");
+    QVERIFY(artworkImage("no_such_artwork_picture").isNull());
+  }
 };
 
 QUILL_TEST(ImageHelpersTest)

@@ -7,6 +7,7 @@
 class NotificationCenterTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void deliversByNameAndObject() {
     NotificationCenter center;
     int a = 0, b = 0;

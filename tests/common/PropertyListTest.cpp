@@ -14,6 +14,7 @@
 class PropertyListTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void roundTripsEveryType() {
     QTemporaryDir dir;
     const QDateTime date(QDate(2013, 5, 17), QTime(8, 30, 15), QTimeZone::utc());

@@ -41,6 +41,7 @@ class QNAlertCenterTest : public QObject {
 
 private Q_SLOTS:
   void init() {
+    QuillTest::failOnUnexpectedWarnings();
     window = std::make_unique<SceneFixture>();
     center().setScene(window->scene.get());
   }
@@ -179,6 +180,8 @@ private Q_SLOTS:
 
   void withoutASceneNothingIsShown() {
     center().setScene(nullptr);
+    QuillTest::expectLogLine("alert: show", "no scene to show in: TIP");
+    QuillTest::expectLogLine("alert: show", "no scene to show in: SAVING");
     QPointer<QNAlertView> alert = QNAlertView::alertWithTitle("TIP", "lost", QNAlertTypeConfirm);
     QVERIFY(center().alerts().isEmpty());
     QVERIFY(!center().maskView());

@@ -16,6 +16,7 @@ QPointF centreOf(const QGraphicsItem *item) {
 class QNAlertViewTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void layoutPerType_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<bool>("spinner");

@@ -16,6 +16,7 @@ QPixmap filled(const QColor &colour) {
 class QNButtonTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void focusSwapsPicturesOnceEachWay() {
     QNButton button(filled(Qt::red), filled(Qt::blue));
     QCOMPARE(button.focused(), false);

@@ -34,6 +34,7 @@ QNCircleProgressView *colouredRing(qreal progress) {
 class SharedControlsTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void ringSizeAndClampedProgress() {
     QNCircleProgressView ring(40);
     QCOMPARE(ring.boundingRect(), QRectF(0, 0, 95, 95));

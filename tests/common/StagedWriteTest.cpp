@@ -24,6 +24,7 @@ void put(const QString &path, const QByteArray &data) {
 class StagedWriteTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void writesAllOrNothing_data() {
     QTest::addColumn<QString>("blocker"); // what stands in the second file's way
     QTest::addColumn<bool>("committed");

@@ -7,6 +7,7 @@
 class StringHelpersTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void pathComponents_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("first");

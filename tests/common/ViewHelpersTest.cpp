@@ -13,6 +13,7 @@
 class ViewHelpersTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void snapshotShowsTheItemAndItsChildrenOnly() {
     QGraphicsScene scene(0, 0, 400, 400);
     scene.addRect(0, 0, 400, 400, Qt::NoPen, Qt::yellow); // under the item: left out

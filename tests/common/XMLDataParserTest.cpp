@@ -11,6 +11,7 @@ class XMLDataParserTest : public QObject {
   const QString value = XMLDataParser::valueKey;
 
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void anchorGivesHrefNameAndText() {
     const QVariantMap a =
         dictionaryWithXMLString("<a href=\"http://x.com/app\" rel=\"nofollow\">Web</a>");
@@ -75,6 +76,7 @@ private Q_SLOTS:
     file.close();
     QCOMPARE(XMLDataParser::withContentOfFile(path).parse().value(value).toString(),
              QString::fromUtf8("\xc3\xa9"));
+    QuillTest::expectLogLine("markup file: open", "/missing.xml");
     QVERIFY(XMLDataParser::withContentOfFile(dir.filePath("missing.xml")).parse().isEmpty());
     QCOMPARE(XMLDataParser(QByteArray("<n>x</n>")).parse().value(name).toString(), QString("n"));
   }

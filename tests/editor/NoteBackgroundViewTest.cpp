@@ -9,6 +9,7 @@
 class NoteBackgroundViewTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   // A 100 by 60 picture with a red top-left pixel block and a blue rest.
   void tilesFromTopLeftCorner() {
     QImage tile(100, 60, QImage::Format_ARGB32_Premultiplied);

@@ -16,6 +16,7 @@
 class NoteBookWidgetTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void snapRule_data() {
     QTest::addColumn<QRectF>("frame");
     QTest::addColumn<QPointF>("snapped");

@@ -209,6 +209,7 @@ private Q_SLOTS:
   }
 
   void firstPageLeftArrowTells() {
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
     EditorScreen s(3);
     s.tap(s.editor->prePageButton());
     QCOMPARE(s.alertTexts(), QStringList{tip("Already Be First Page")});

@@ -61,6 +61,7 @@ class NotePageViewTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void buildsThreeLayers() {
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
     EditorFixture f;
     const QList<QGraphicsItem *> layers = f.page->childItems();
     QCOMPARE(layers.size(), 3);

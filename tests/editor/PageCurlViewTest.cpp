@@ -31,6 +31,7 @@ bool near(const QColor &a, const QColor &b) {
 class PageCurlViewTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void foldSweepsFromBottomRight_data() {
     QTest::addColumn<qreal>("progress");
     QTest::addColumn<QColor>("topLeft");

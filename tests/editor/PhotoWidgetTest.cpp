@@ -112,6 +112,7 @@ bool chooseMenuItem(EditorFixture &f, const QString &title) {
 class PhotoWidgetTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void cleanup() { EditMenuBar::sharedMenu()->hideMenu(); }
 
   void madeFromPicture_data() {

@@ -69,6 +69,7 @@ private:
 
 private Q_SLOTS:
   void init() {
+    QuillTest::failOnUnexpectedWarnings();
     TextTool::sharedTextTool()->setFont(systemFont(18));
     TextTool::sharedTextTool()->setTextColor(Qt::black);
   }

@@ -38,6 +38,7 @@ int rounded(double v) { return int(std::lround(v)); }
 class AcvReaderTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void readsThePointsOfEveryCurve() {
     const auto curves = AcvReader::curves(fixture("three-points.acv"));
     QVERIFY(curves);

@@ -57,6 +57,7 @@ struct Screen {
 class ImageFilterViewControllerTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void initTestCase() {
     setResourceFolder(QUILL_RESOURCE_DIR);
     FilterResources::shared().clear();

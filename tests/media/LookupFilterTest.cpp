@@ -53,6 +53,7 @@ Entry expected(QRgb colour) {
 class LookupFilterTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void mapsColoursThroughTheTable_data() {
     QTest::addColumn<QRgb>("colour");
     QTest::newRow("black") << qRgb(0, 0, 0);

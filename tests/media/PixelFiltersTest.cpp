@@ -43,6 +43,7 @@ QString text(QRgb c) { return QString("(%1, %2, %3)").arg(qRed(c)).arg(qGreen(c)
 class PixelFiltersTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   // Expected colours are worked out from the filters' definitions.
   void colourFiltersMapEveryPixel_data() {
     QTest::addColumn<MakeFilter>("make");

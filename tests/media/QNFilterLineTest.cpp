@@ -25,6 +25,7 @@ QImage fixturePicture() {
 class QNFilterLineTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void initTestCase() {
     setResourceFolder(QUILL_RESOURCE_DIR);
     FilterResources::shared().clear();

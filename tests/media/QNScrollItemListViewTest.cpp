@@ -29,6 +29,7 @@ class QNScrollItemListViewTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
 
   void laysOutItemsInARow() {
     QNScrollItemListView strip("filter");

@@ -47,6 +47,7 @@ class MyNotesViewControllerTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void init() {
+    QuillTest::failOnUnexpectedWarnings();
     StubEditor::opened = 0;
     ScreenRegistry::registerScreen(ScreenRegistry::kNotePageController, [] { return new StubEditor; });
   }

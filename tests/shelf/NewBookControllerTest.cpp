@@ -45,6 +45,7 @@ void typeTitle(ShelfFixture &fixture, NewBookController *screen, const QString &
 class NewBookControllerTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void opensWithFirstTemplate() {
     ShelfFixture fixture(2);
     fixture.click(centreOf(fixture.shelf->addButton()));

@@ -34,6 +34,7 @@ public:
 class QNBookShelfViewTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void gapBetweenCovers_data() {
     QTest::addColumn<int>("perRow");
     QTest::addColumn<qreal>("coverWidth");

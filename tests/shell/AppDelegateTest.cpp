@@ -65,6 +65,7 @@ class AppDelegateTest : public QObject {
 
 private Q_SLOTS:
   void init() {
+    QuillTest::failOnUnexpectedWarnings();
     QVERIFY(prepareHomeFolder(homes.path() + "/" + QTest::currentTestFunction() + "-" +
                               QTest::currentDataTag()));
     setResourceFolder(QUILL_TEST_DATA_DIR "/resources");

@@ -122,6 +122,7 @@ public:
 class EndToEndTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void drawTypeTurnReturnAndFindItAgain() {
     QTemporaryDir dir;
     const QString home = dir.path() + QStringLiteral("/home");

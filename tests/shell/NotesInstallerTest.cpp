@@ -52,6 +52,7 @@ class NotesInstallerTest : public QObject {
 
 private Q_SLOTS:
   void init() {
+    QuillTest::failOnUnexpectedWarnings();
     QVERIFY(home.isValid());
     QVERIFY(prepareHomeFolder(home.path() + "/" + QTest::currentTestFunction() + "-" +
                               QTest::currentDataTag()));

@@ -15,6 +15,7 @@ class PushChannelTest : public QObject {
   }
 
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void namesDifferPerHome() {
     QCOMPARE(PushChannel::serverNameForHome("/a/home"), PushChannel::serverNameForHome("/a/home/"));
     QVERIFY(PushChannel::serverNameForHome("/a/home") != PushChannel::serverNameForHome("/b/home"));

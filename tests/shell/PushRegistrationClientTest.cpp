@@ -12,6 +12,7 @@
 class PushRegistrationClientTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void strippedToken_data() {
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("token");

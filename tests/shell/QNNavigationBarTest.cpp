@@ -50,6 +50,7 @@ struct BarScene {
 class QNNavigationBarTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void heightFollowsStyle_data();
   void heightFollowsStyle();
   void groupsLaidOutFromEdgesAndCentre_data();

@@ -21,6 +21,7 @@ constexpr int kHalfway = 200;
 class QNNavigationControllerTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void jumpToScreenWithoutBarTransitionsContainer();
   void jumpBetweenScreensWithBarMovesOnlyContent();
   void transitionComesFromEachSide_data();

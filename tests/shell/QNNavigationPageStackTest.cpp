@@ -9,6 +9,7 @@
 class QNNavigationPageStackTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void popKeepsTheRoot();
   void popToPageStopsAtTheScreen();
   void popToUnknownScreenLeavesStack();

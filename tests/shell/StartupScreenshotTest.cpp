@@ -12,6 +12,7 @@
 class StartupScreenshotTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void screenshotOfALargeCatalogue() {
     QTemporaryDir dir;
     const QString home = dir.path() + "/home";

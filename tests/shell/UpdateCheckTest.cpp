@@ -41,6 +41,7 @@ private Q_SLOTS:
     QVERIFY(UsageAnalytics::shared().checkUpdate("1.3",
                                                  [&](const QVariantMap &info) { answer = info; }));
     QVERIFY(QTest::qWaitFor([&] { return !answer.isEmpty(); }, 5000));
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
     QCOMPARE(answer.value("update").toBool(), true);
     QCOMPARE(answer.value("path").toString(), QString("http://example.test/get"));
     QCOMPARE(answer.value("version").toString(), QString("2.0"));

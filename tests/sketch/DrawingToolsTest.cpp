@@ -49,6 +49,7 @@ private Q_SLOTS:
   void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
 
   void init() {
+    QuillTest::failOnUnexpectedWarnings();
     PenTool::sharedPenTool()->setStrokeWidth(6);
     PenTool::sharedPenTool()->setCurrentColor(Qt::black);
     MarkPenTool::sharedMarkPenTool()->setLineWidth(12);

@@ -49,6 +49,7 @@ class RewindGestureTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
 
   void directionIsAnticlockwiseOnScreen_data() {
     QTest::addColumn<QPointF>("vector");

@@ -44,6 +44,7 @@ QImage basePicture() {
 class SketchHistoryTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void flattensAtScaleTwo() {
     SketchHistory history(QSizeF(757, 910));
     QVERIFY(history.contentImage().isNull());

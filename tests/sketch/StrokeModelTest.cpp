@@ -13,6 +13,7 @@
 class StrokeModelTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void frameGrowsByLineWidth_data() {
     QTest::addColumn<QPainterPath>("path");
     QTest::addColumn<float>("width");

@@ -34,6 +34,7 @@ class UndoManagerTest : public QObject {
 
 private Q_SLOTS:
   void init() {
+    QuillTest::failOnUnexpectedWarnings();
     manager.removeAllActions();
     counts.reset();
     items.clear();

@@ -40,6 +40,7 @@ QByteArray fileBytes(const QString &path) {
   file.open(QIODevice::ReadOnly);
   return file.readAll();
 }
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
 } // namespace
 
 class NoteBookManagerTest : public QObject {

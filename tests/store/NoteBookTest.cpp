@@ -44,6 +44,7 @@ class NoteBookTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void withoutInfoFileHasNoPages() {
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
     StoreFixture fixture;
     NoteBook book(catalogue().newNoteBookIdentifier());
     QCOMPARE(book.pageCount(), 0);

@@ -59,6 +59,7 @@ private Q_SLOTS:
     QTest::addColumn<bool>("sketched");
     QTest::addColumn<bool>("holdSketch");
     QTest::addColumn<QStringList>("changes");
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
     QTest::addColumn<bool>("dated");
     QTest::newRow("neither") << false << false << true << QStringList() << false;
     QTest::newRow("edited") << true << false << false << QStringList{"ADD page"} << true;

@@ -36,6 +36,7 @@ void installNotesFolder(const QString &from) {
 class NotesFolderTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void readsVersionOne() {
     StoreFixture fixture;
     installNotesFolder(StoreFixture::data("notes-v1/Notes"));

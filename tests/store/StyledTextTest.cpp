@@ -9,6 +9,7 @@
 class StyledTextTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void roundTripsRunsThroughItsFile() {
     StoreFixture fixture;
     StyledText text;

@@ -21,6 +21,7 @@ QString nameOf(const QString &path) {
 class TemplateManagerTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void readsTheCatalogueInOrder() {
     StoreFixture fixture;
     QCOMPARE(manager().templateCount(), 3); // the record that is no dictionary is skipped

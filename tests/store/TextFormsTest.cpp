@@ -11,6 +11,7 @@
 class TextFormsTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void pointsAndSizesUseBraceTexts() {
     QCOMPARE(pointText(QPointF(512, 384)), QString("{512, 384}"));
     QCOMPARE(sizeText(QSizeF(320.5, 240)), QString("{320.5, 240}"));

@@ -29,6 +29,7 @@ public:
 class WidgetDataTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void classNameChoosesTheKind_data() {
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("widget");
