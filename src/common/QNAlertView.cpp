@@ -45,8 +45,9 @@ QPixmap buttonPicture(const QColor &colour) {
   return picture;
 }
 
+// The panel artwork when a resource folder has one, else a drawn dark panel.
 void paintPanel(QPainter *painter, const QRectF &bounds) {
-  static const QImage artwork = artworkImage(QStringLiteral("dialog_box_bg"));
+  static const QImage artwork = artworkImageIfPresent(QStringLiteral("dialog_box_bg"));
   if (!artwork.isNull()) {
     painter->drawImage(bounds, artwork);
     return;

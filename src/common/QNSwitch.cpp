@@ -14,7 +14,7 @@ constexpr qreal kTapSlop = 10; // a touch that moves farther is no tap
 
 // The knob artwork, or a white disc as high as the switch.
 QPixmap knobPicture(qreal height) {
-  const QImage artwork = artworkImage(QStringLiteral("switch_btn_bg"));
+  const QImage artwork = artworkImageIfPresent(QStringLiteral("switch_btn_bg"));
   if (!artwork.isNull())
     return QPixmap::fromImage(artwork);
   QPixmap picture(QSize(qRound(height * 2), qRound(height * 2)));
