@@ -21,6 +21,7 @@ constexpr qreal kMinTextHeight = 50;
 const QRectF kTitleRect(37, 10, 240, 30);
 const QSizeF kButtonSize(84, 32);
 constexpr int kTextFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+constexpr int kNoticeMs = 1000; // how long a notice stays
 
 QFont alertFont(int pixelSize) {
   QFont font;
@@ -89,7 +90,10 @@ QNAlertView::QNAlertView(const QString &title, const QString &tip, int type, Act
     connect(m_cancelBtn, &QNButton::clicked, this, &QNAlertView::cancel);
     break;
   case QNAlertTypeNotice:
-    QTimer::singleShot(1000, this, [this] { dismissAnimated(true); });
+    m_closeTimer = new QTimer(this);
+    m_closeTimer->setSingleShot(true);
+    connect(m_closeTimer, &QTimer::timeout, this, [this] { dismissAnimated(true); });
+    m_closeTimer->start(kNoticeMs);
     break;
   case QNAlertTypeMessage:
     m_confirmBtn = makeButton("OK", QColor(67, 160, 233));

@@ -6,6 +6,7 @@
 
 class QNActivityIndicator;
 class QNButton;
+class QTimer;
 
 // The kinds of alert; any other value gives a title and text that stay until
 // dismissed.
@@ -52,6 +53,8 @@ public:
   QNButton *confirmBtn() const { return m_confirmBtn; }
   QNButton *cancelBtn() const { return m_cancelBtn; }
   QNActivityIndicator *indicator() const { return m_indicator; }
+  // A notice's closing timer, running from the notice's making; null for other types.
+  QTimer *closeTimer() const { return m_closeTimer; }
   QRectF titleRect() const;
   QRectF textRect() const { return m_textRect; }
 
@@ -74,6 +77,7 @@ private:
   QNButton *m_confirmBtn = nullptr;
   QNButton *m_cancelBtn = nullptr;
   QNActivityIndicator *m_indicator = nullptr;
+  QTimer *m_closeTimer = nullptr;
 };
 
 // A message alert (one OK button, labelled with the localised "OK") with the

@@ -8,7 +8,6 @@
 #include "common/QNButton.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QImage>
@@ -67,8 +66,7 @@ private Q_SLOTS:
       scene.render(&painter);
     }
     const QRect panel = alert->sceneBoundingRect().toRect();
-    if (const QString dir = qEnvironmentVariable("QUILL_SNAPSHOT_DIR"); !dir.isEmpty())
-      image.save(QDir(dir).filePath(QStringLiteral("alert-%1.png").arg(QTest::currentDataTag())));
+    QuillTest::keepSnapshot(image, QStringLiteral("alert-%1").arg(QTest::currentDataTag()));
 
     // The page is dimmed by the black mask at 0.3.
     QVERIFY(qAbs(qGray(image.pixel(10, 10)) - 178) <= 2);

@@ -8,7 +8,11 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 QNAlertCenter &center() { return QNAlertCenter::sharedQNAlertCenter(); }
@@ -67,9 +71,13 @@ private Q_SLOTS:
 
   void noticeClosesItselfAfterOneSecond() {
     QPointer<QNAlertView> notice = QNAlertView::alertWithTitle("TIP", "Saved", QNAlertTypeNotice);
-    QTest::qWait(850);
+    QTimer *timer = notice->closeTimer();
+    QVERIFY(timer && timer->isActive() && timer->isSingleShot());
+    QCOMPARE(timer->interval(), 1000);
     QCOMPARE(center().alerts().size(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(center().alerts().isEmpty(), 800);
+    QSignalSpy timedOut(timer, &QTimer::timeout);
+    QVERIFY(timedOut.wait(5000));
+    QVERIFY(center().alerts().isEmpty()); // closed by the timeout
     QTRY_VERIFY_WITH_TIMEOUT(notice.isNull(), 600); // faded out, taken off and deleted
     QVERIFY(!center().maskView());
   }
@@ -153,10 +161,11 @@ private Q_SLOTS:
   void alertShownWhileTheLastFadesKeepsTheMask() {
     QPointer<QNAlertView> first = QNAlertView::alertWithTitle("TIP", "one", QNAlertTypeWaiting);
     first->dismissAnimated(true);
-    QTest::qWait(100);
+    QTRY_VERIFY_WITH_TIMEOUT(center().maskView()->opacity() < 0.3, 1000); // the mask fades
     QPointer<QNAlertView> second = QNAlertView::alertWithTitle("TIP", "two", QNAlertTypeWaiting);
     QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 1000);
-    QTest::qWait(300);
+    // The second pops in for longer than the first's fade, so a fade left running has ended.
+    QTRY_COMPARE_WITH_TIMEOUT(second->scale(), 1.0, 2000);
     QVERIFY(center().maskView());
     QCOMPARE(center().maskView()->opacity(), 0.3);
     QCOMPARE(second->opacity(), 1.0);
@@ -165,13 +174,26 @@ private Q_SLOTS:
   void taskRunsInTheBackgroundBehindASpinner() {
     QThread *taskThread = nullptr;
     QThread *finishThread = nullptr;
+    QSemaphore running;
+    QSemaphore release;
     QCOMPARE(center().alerts().size(), 0);
     QNAlertCenter::taskWithAlert(
-        "SAVING", [&] { taskThread = QThread::currentThread(); QThread::msleep(50); },
+        "SAVING",
+        [&] {
+          taskThread = QThread::currentThread();
+          running.release();
+          release.acquire(); // held until the spinner has been seen
+        },
         [&] { finishThread = QThread::currentThread(); });
+    auto unblock = qScopeGuard([&] { release.release(); }); // also when a check fails
+    QVERIFY(running.tryAcquire(1, 5000));
     QCOMPARE(center().alerts().size(), 1);
     QCOMPARE(center().alerts().first()->type(), int(QNAlertTypeWaiting));
     QCOMPARE(center().alerts().first()->title(), QString("SAVING"));
+    QCoreApplication::processEvents();
+    QVERIFY(!finishThread);
+    unblock.dismiss();
+    release.release();
     QTRY_VERIFY_WITH_TIMEOUT(finishThread, 2000);
     QVERIFY(taskThread && taskThread != QThread::currentThread());
     QCOMPARE(finishThread, QThread::currentThread());

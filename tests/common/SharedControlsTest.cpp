@@ -142,8 +142,7 @@ private Q_SLOTS:
     title.startAnimating();
     QVERIFY(title.isScrolling());
     QVERIFY(qAbs(title.labelRect().left()) < 0.5); // starts at its left end
-    QTest::qWait(300);
-    QVERIFY(title.labelRect().left() < -1);
+    QTRY_VERIFY(title.labelRect().left() < -1);
     QVERIFY(title.labelRect().right() >= 75);
     title.setTitle("Rec"); // a new text that fits ends the scroll
     QVERIFY(!title.isScrolling());
