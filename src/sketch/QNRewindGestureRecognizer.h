@@ -40,6 +40,8 @@ public:
   // The hold time, by default the platform's press-and-hold interval.
   int minimumPressDuration() const { return m_holdTimer.interval(); }
   void setMinimumPressDuration(int milliseconds) { m_holdTimer.setInterval(milliseconds); }
+  // True while two fingers are held still and the hold time runs.
+  bool isHolding() const { return m_holdTimer.isActive(); }
 
   // Direction of v anticlockwise on screen from the positive x axis, 0 to 2π.
   static qreal direction(const QPointF &v);

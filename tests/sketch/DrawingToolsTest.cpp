@@ -225,7 +225,7 @@ private Q_SLOTS:
     for (int i = 1; i < first.size(); ++i) {
       if (i == 5)
         window.touchPress(1, second.first());
-      if (i > 5 && i - 5 < second.size())
+      if (i > 5 && i < 30)
         window.touchMove(1, second.at(i - 5));
       if (i == 30)
         window.touchRelease(1, second.at(25));

@@ -9,7 +9,6 @@
 #include "sketch/QNRewindView.h"
 #include "sketch/SketchView.h"
 
-#include <QDir>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QTest>
@@ -40,7 +39,8 @@ void turn(SketchTestScene &window, qreal from, qreal to) {
 void holdTwoFingers(SketchTestScene &window, qreal startAngle) {
   window.touchPress(0, around(window.page(), startAngle));
   window.touchPress(1, QPointF(120, 880));
-  QTest::qWait(window.page().recognizer()->minimumPressDuration() + 150);
+  QVERIFY(window.page().recognizer()->isHolding());
+  QTRY_VERIFY_WITH_TIMEOUT(!window.page().recognizer()->isHolding(), 5000);
 }
 } // namespace
 
@@ -145,8 +145,11 @@ private Q_SLOTS:
     drawStrokes(window, 2);
     window.touchPress(0, around(window.page(), 0));
     window.touchPress(1, QPointF(120, 880));
+    QVERIFY(window.page().recognizer()->isHolding());
     window.touchMove(1, QPointF(125, 880));
-    QTest::qWait(window.page().recognizer()->minimumPressDuration() + 150);
+    // The hold is given up, so its time passing cannot start the rewind.
+    QCOMPARE(window.page().recognizer()->state(), QNRewindGestureRecognizer::Failed);
+    QVERIFY(!window.page().recognizer()->isHolding());
     QVERIFY(!window.page().recognizer()->rewindBegin());
     window.touchRelease(0, around(window.page(), 0));
     window.touchRelease(1, QPointF(125, 880));
@@ -212,9 +215,7 @@ private Q_SLOTS:
     painter.setRenderHint(QPainter::Antialiasing);
     scene.render(&painter);
     painter.end();
-    const QString file = QDir::temp().filePath(QStringLiteral("quill-rewind-dial.png"));
-    QVERIFY(image.save(file));
-    qInfo("dial rendered to %s", qPrintable(file));
+    QuillTest::keepSnapshot(image, QStringLiteral("rewind-dial"));
   }
 };
 

@@ -181,7 +181,7 @@ void SketchTestScene::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void SketchTestScene::settle() {
-  QTest::qWait(20);
+  QCoreApplication::processEvents();
 }
 
 QImage SketchTestScene::grabWindow() {

@@ -91,7 +91,7 @@ public:
   void touchMove(int touchId, const QPointF &pagePoint);
   void touchRelease(int touchId, const QPointF &pagePoint);
   void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers);
-  // Runs the event loop until the view has repainted.
+  // Delivers the scene's pending updates, so that a grab shows its items as they are.
   void settle();
   QImage grabWindow();
 

@@ -14,7 +14,6 @@
 #include "sketch/SketchView.h"
 #include "sketch/StrokeSampleView.h"
 
-#include <QDir>
 #include <QTest>
 
 namespace {
@@ -184,14 +183,10 @@ private Q_SLOTS:
     window.touchStroke({{300, 180}, {320, 260}, {340, 340}, {360, 420}, {380, 500}});
     window.page().setActiveTool(PenTool::sharedPenTool());
     present<PenToolSettingController>(window, QRectF(560, 0, 44, 44));
-    const QImage screen = window.grabWindow();
-    const QString file = QDir::temp().filePath(QStringLiteral("quill-sketch-page.png"));
-    QVERIFY(screen.convertToFormat(QImage::Format_ARGB32).save(file));
-    qInfo("page rendered to %s", qPrintable(file));
+    QuillTest::keepSnapshot(window.grabWindow(), QStringLiteral("sketch-page"));
     PopoverItem::sharedPopover()->dismiss(false);
     present<RubberSettingController>(window, QRectF(640, 0, 44, 44));
-    QVERIFY(
-        window.grabWindow().save(QDir::temp().filePath(QStringLiteral("quill-sketch-rubber.png"))));
+    QuillTest::keepSnapshot(window.grabWindow(), QStringLiteral("sketch-rubber"));
     PopoverItem::sharedPopover()->dismiss(false);
   }
 };
