@@ -1,6 +1,9 @@
 #include "NotificationCenter.h"
 
 #include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QThread>
 #include <vector>
 
 struct NotificationCenter::State {
@@ -8,14 +11,21 @@ struct NotificationCenter::State {
     int token;
     QString name;
     const void *object;
+    bool hasContext;
+    QPointer<QObject> context;
     std::shared_ptr<Handler> handler;
   };
   QMutex mutex;
   std::vector<Observer> observers;
   int nextToken = 1;
+
+  bool isObserving(int token) {
+    QMutexLocker lock(&mutex);
+    return std::any_of(observers.cbegin(), observers.cend(), [token](const Observer &o) { return o.token == token; });
+  }
 };
 
-NotificationCenter::NotificationCenter() : d(std::make_unique<State>()) {}
+NotificationCenter::NotificationCenter() : d(std::make_shared<State>()) {}
 NotificationCenter::~NotificationCenter() = default;
 
 NotificationCenter &NotificationCenter::defaultCenter() {
@@ -26,7 +36,14 @@ NotificationCenter &NotificationCenter::defaultCenter() {
 int NotificationCenter::addObserver(const QString &name, const void *object, Handler handler) {
   QMutexLocker lock(&d->mutex);
   const int token = d->nextToken++;
-  d->observers.push_back({token, name, object, std::make_shared<Handler>(std::move(handler))});
+  d->observers.push_back({token, name, object, false, nullptr, std::make_shared<Handler>(std::move(handler))});
+  return token;
+}
+
+int NotificationCenter::addObserver(const QString &name, const void *object, QObject *context, Handler handler) {
+  QMutexLocker lock(&d->mutex);
+  const int token = d->nextToken++;
+  d->observers.push_back({token, name, object, true, context, std::make_shared<Handler>(std::move(handler))});
   return token;
 }
 
@@ -37,25 +54,34 @@ void NotificationCenter::removeObserver(int token) {
 
 void NotificationCenter::postNotification(const QString &name, const void *object,
                                           const QVariantMap &userInfo) {
-  std::vector<std::pair<int, std::shared_ptr<Handler>>> matching;
+  std::vector<State::Observer> matching;
   {
     QMutexLocker lock(&d->mutex);
     for (const auto &o : d->observers) {
       if (o.name == name && (!o.object || o.object == object))
-        matching.emplace_back(o.token, o.handler);
+        matching.push_back(o);
     }
   }
   const Notification notification{name, object, userInfo};
-  for (const auto &[token, handler] : matching) {
-    bool stillObserving = false;
-    {
-      // An observer removed by an earlier handler of this post hears nothing more.
-      QMutexLocker lock(&d->mutex);
-      for (const auto &o : d->observers)
-        stillObserving = stillObserving || o.token == token;
+  for (const State::Observer &o : matching) {
+    if (o.hasContext && !o.context)
+      continue; // its context is gone
+    if (o.hasContext && o.context->thread() != QThread::currentThread()) {
+      // Delivered in the context's thread; Qt drops it if the context goes first.
+      std::weak_ptr<State> state = d;
+      QMetaObject::invokeMethod(
+          o.context.data(),
+          [state, token = o.token, handler = o.handler, notification] {
+            const std::shared_ptr<State> alive = state.lock();
+            if (alive && alive->isObserving(token))
+              (*handler)(notification);
+          },
+          Qt::QueuedConnection);
+      continue;
     }
-    if (stillObserving)
-      (*handler)(notification);
+    // An observer removed by an earlier handler of this post hears nothing more.
+    if (d->isObserving(o.token) && (!o.hasContext || o.context))
+      (*o.handler)(notification);
   }
 }
 
@@ -63,6 +89,9 @@ NotificationObservation::NotificationObservation(const QString &name, const void
                                                  NotificationCenter::Handler handler)
     : token(NotificationCenter::defaultCenter().addObserver(name, object, std::move(handler))) {}
 
+NotificationObservation::NotificationObservation(const QString &name, const void *object, QObject *context,
+                                                 NotificationCenter::Handler handler)
+    : token(NotificationCenter::defaultCenter().addObserver(name, object, context, std::move(handler))) {}
 NotificationObservation::~NotificationObservation() {
   if (token)
     NotificationCenter::defaultCenter().removeObserver(token);

@@ -11,7 +11,7 @@ constexpr QSizeF kCoverShape{205, 255};
 
 CoverPreviewView::CoverPreviewView(QGraphicsItem *parent)
     : QGraphicsWidget(parent),
-      m_titleUpdates(QStringLiteral("bookCoverTitleUpdateNotifi"), nullptr, [this](const Notification &note) {
+      m_titleUpdates(QStringLiteral("bookCoverTitleUpdateNotifi"), nullptr, this, [this](const Notification &note) {
         setTitle(note.userInfo.value(QStringLiteral("title")).toString());
       }) {}
 

@@ -3,6 +3,9 @@
 #include "common/NotificationCenter.h"
 
 #include <QTest>
+#include <QThread>
+#include <memory>
+#include <thread>
 
 class NotificationCenterTest : public QObject {
   Q_OBJECT
@@ -44,6 +47,31 @@ private Q_SLOTS:
     }
     NotificationCenter::defaultCenter().postNotification("Scoped");
     QCOMPARE(heard, 1);
+  }
+
+  // An observer with a context hears a post from another thread on the
+  // context's thread, and nothing once the context is gone.
+  void contextTakesDeliveryToItsThread_data() {
+    QTest::addColumn<bool>("contextGoes");
+    QTest::newRow("context lives") << false;
+    QTest::newRow("context destroyed before delivery") << true;
+  }
+  void contextTakesDeliveryToItsThread() {
+    QFETCH(bool, contextGoes);
+    NotificationCenter center;
+    auto context = std::make_unique<QObject>();
+    QList<QThread *> heardOn;
+    center.addObserver("Saved", nullptr, context.get(),
+                       [&](const Notification &) { heardOn.append(QThread::currentThread()); });
+    std::thread poster([&center] { center.postNotification("Saved"); });
+    poster.join();
+    QVERIFY(heardOn.isEmpty()); // queued, not run on the poster's thread
+    if (contextGoes)
+      context.reset();
+    QCoreApplication::processEvents();
+    QCOMPARE(heardOn, contextGoes ? QList<QThread *>() : QList<QThread *>{QThread::currentThread()});
+    center.postNotification("Saved"); // the same thread: at once, while the context lives
+    QCOMPARE(heardOn.size(), contextGoes ? 0 : 2);
   }
 };
 
