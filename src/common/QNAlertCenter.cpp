@@ -16,16 +16,31 @@ namespace {
 constexpr qreal kMaskOpacity = 0.3;
 constexpr qreal kMaskZ = 1e6; // above every screen of the window
 
-// The dimmed backdrop; it swallows touches so nothing under an alert reacts.
+// The dimmed backdrop; nothing under an alert reacts while one is shown. It
+// takes the mouse and the keys; as a panel it ends the scene's search for an
+// item to take a touch, so a touch on it (or on an alert) comes back as the
+// mouse events the alerts' buttons take.
 class AlertMask : public QGraphicsObject {
 public:
-  explicit AlertMask(const QRectF &rect) : m_rect(rect) {}
+  explicit AlertMask(const QRectF &rect) : m_rect(rect) {
+    setFlags(ItemIsPanel | ItemIsFocusable);
+  }
   QRectF boundingRect() const override { return m_rect; }
   void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override {
     painter->fillRect(m_rect, Qt::black);
   }
 
 protected:
+  bool sceneEvent(QEvent *event) override {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      event->accept();
+      return true;
+    default:
+      return QGraphicsObject::sceneEvent(event);
+    }
+  }
   void mousePressEvent(QGraphicsSceneMouseEvent *event) override { event->accept(); }
 
 private:
@@ -107,6 +122,7 @@ void QNAlertCenter::putMask() {
     m_mask = new AlertMask(m_scene->sceneRect());
     m_mask->setZValue(kMaskZ);
     m_scene->addItem(m_mask);
+    m_mask->grabKeyboard();
   }
   m_mask->setOpacity(kMaskOpacity);
 }
