@@ -48,7 +48,12 @@ void SketchView::setContentImage(const QImage &bitmap) {
 }
 
 QImage SketchView::contentImage() const {
-  return m_history->contentImage();
+  QImage content = m_history->contentImage();
+  // The pixels are the layer at the history's scale; say so, so that the
+  // picture draws and is stored at the layer's point size.
+  if (!content.isNull())
+    content.setDevicePixelRatio(m_history->scale());
+  return content;
 }
 
 void SketchView::addDrawable(const DrawablePtr &item) {

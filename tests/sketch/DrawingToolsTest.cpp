@@ -206,7 +206,9 @@ private Q_SLOTS:
     QImage cleared = sketch->contentImage();
     QImage transparent(cleared.size(), cleared.format());
     transparent.fill(Qt::transparent);
+    transparent.setDevicePixelRatio(2);
     QCOMPARE(cleared, transparent);
+    QCOMPARE(cleared.deviceIndependentSize(), sketch->boundingRect().size());
     window.touchStroke(line({100, 400}, {300, 400})); // drawn on the cleared layer
     QCOMPARE(qGray(sketch->contentImage().pixel(2 * 200, 2 * 400)), 0);
     QVERIFY(window.page().undoManager()->undo());
