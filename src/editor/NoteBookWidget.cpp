@@ -2,7 +2,6 @@
 
 #include "NotePageView.h"
 #include "WidgetKinds.h"
-#include "store/FileChangeNotification.h"
 #include "store/NoteBook.h"
 #include "store/NoteBookManager.h"
 #include "store/WidgetData.h"
@@ -59,12 +58,7 @@ QPointF NoteBookWidget::center() const { return mapToParent(boundingRect().cente
 
 void NoteBookWidget::setCenter(const QPointF &center) { setPos(pos() + center - this->center()); }
 
-bool NoteBookWidget::saveDataForPage(NotePage &) { return true; }
-
-void NoteBookWidget::fileChanged(const QString &path) {
-  const NoteBookPtr book = NoteBookManager::sharedNoteBookManager().editingNote();
-  postFileChanged(kFileMethodAdd, path, book ? book->identifier() : QString(), this);
-}
+void NoteBookWidget::addFilesToSave(PageSaveJob &, int, const QString &) const {}
 
 void NoteBookWidget::removeFromPage() {
   if (m_page)

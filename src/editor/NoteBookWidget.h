@@ -9,8 +9,8 @@
 #include <memory>
 #include <optional>
 
-class NotePage;
 class NotePageView;
+class PageSaveJob;
 class NoteBookTool;
 class WidgetData;
 using WidgetDataPtr = std::shared_ptr<WidgetData>;
@@ -53,12 +53,15 @@ public:
   virtual NoteBookTool *toolForWidget() const { return nullptr; }
   // The stored record with the current centre and size; null for a widget that is not stored.
   virtual WidgetDataPtr data() const { return nullptr; }
-  // Writes or moves the widget's files into the resource folder; false when a file could not be written.
-  virtual bool saveDataForPage(NotePage &page);
+  // Adds the files the save must write or move into resourceFolder to the
+  // job, under owner; a file with nothing to write it from is left out.
+  virtual void addFilesToSave(PageSaveJob &job, int owner, const QString &resourceFolder) const;
+  // Whether a file of the widget changed since it was last stored.
+  virtual bool filesChanged() const { return false; }
+  // The save stored every file the widget added to its job.
+  virtual void filesSaved() {}
   // Every file path that belongs to the widget (resource and temporary folder).
   virtual QStringList dataToClean() const { return {}; }
-  // Announces a written file as "ADD" for the editing notebook.
-  void fileChanged(const QString &path);
   virtual void prepareToRemove() {}
   // Asks the page view to remove this widget (undoable); nothing when off the page.
   void removeFromPage();

@@ -126,12 +126,12 @@ NotePageController::NotePageController(QGraphicsItem *parent)
   connect(m_excerptButton, &QNButton::clicked, this, [this] { itemClick(m_excerptButton); });
   buildBar();
   const auto save = [this](const Notification &) { savePage(); };
-  m_appObservations.emplace_back(kApplicationDidEnterBackgroundNotification, nullptr, save);
-  m_appObservations.emplace_back(kApplicationWillTerminateNotification, nullptr, save);
+  m_appObservations.emplace_back(kApplicationDidEnterBackgroundNotification, nullptr, this, save);
+  m_appObservations.emplace_back(kApplicationWillTerminateNotification, nullptr, this, save);
 }
 
 NotePageController::~NotePageController() {
-  // A save on the worker uses the page view; it must end before the view goes.
+  // A save on the worker writes the page's files; let it end before the page goes.
   m_saving.waitForFinished();
   setCurrentTool(nullptr);
   if (scene())
@@ -375,29 +375,41 @@ void NotePageController::saveThen(std::function<void()> then) {
     then();
     return;
   }
-  m_pageView->prepareSave();
-  QPointer<QNAlertView> notice =
+  m_saveInFlight = true;
+  m_running = std::make_unique<RunningSave>();
+  m_running->job = m_pageView->prepareSave();
+  m_running->then = std::move(then);
+  m_running->notice =
       QNAlertView::alertWithTitle(localizedString(QStringLiteral("SAVING")), QString(), QNAlertTypeWaiting);
-  auto *watcher = new QFutureWatcher<bool>(this);
-  connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, notice, then = std::move(then)] {
+  auto *watcher = new QFutureWatcher<PageSaveJob::Result>(this);
+  connect(watcher, &QFutureWatcher<PageSaveJob::Result>::finished, this, [this, watcher] {
     watcher->deleteLater();
-    if (notice)
-      notice->dismissAnimated(true);
-    const bool saved = watcher->result();
-    Q_EMIT saveFinished(saved);
-    if (saved)
-      then();
-    else
-      QNAlertView::alertWithTitle(localizedString(QStringLiteral("TIP")),
-                                  localizedString(QStringLiteral("SAVE FAILED")), QNAlertTypeMessage);
+    finishSave(true);
   });
-  NotePageView *view = m_pageView;
-  m_saving = QtConcurrent::run([view] { return view->writePreparedSave(); });
+  const SaveWorker worker = m_saveWorker ? m_saveWorker : [](const PageSaveJob &job) { return job.run(); };
+  m_saving = QtConcurrent::run([worker, job = m_running->job] { return worker(job); });
   watcher->setFuture(m_saving);
 }
 
+void NotePageController::finishSave(bool runThen) {
+  if (!m_running)
+    return; // applied already
+  const PageSaveJob::Result result = m_saving.result();
+  const std::unique_ptr<RunningSave> running = std::move(m_running);
+  m_pageView->applySave(running->job, result);
+  m_saveInFlight = false;
+  if (running->notice)
+    running->notice->dismissAnimated(true);
+  Q_EMIT saveFinished(result.complete);
+  if (!result.complete)
+    QNAlertView::alertWithTitle(localizedString(QStringLiteral("TIP")),
+                                localizedString(QStringLiteral("SAVE FAILED")), QNAlertTypeMessage);
+  else if (runThen)
+    running->then();
+}
+
 bool NotePageController::savePage() {
-  m_saving.waitForFinished();
+  finishSave(false);
   if (!m_pageView->notePage())
     return true;
   const bool saved = m_pageView->savePageData();
@@ -520,6 +532,10 @@ void NotePageController::layoutScroll() {
 }
 
 bool NotePageController::eventFilter(QObject *watched, QEvent *event) {
+  if (m_saveInFlight && watched == scene() &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+       event->type() == QEvent::ShortcutOverride))
+    return true; // the page is being saved: no key reaches it
   if (event->type() != QEvent::KeyPress || watched != scene() || typingInText(scene()))
     return BaseViewController::eventFilter(watched, event);
   auto *key = static_cast<QKeyEvent *>(event);

@@ -6,6 +6,7 @@
 #include "common/NotificationCenter.h"
 #include "shell/BaseViewController.h"
 #include "sketch/NoteBookToolDelegate.h"
+#include "store/PageSaveJob.h"
 
 #include <QFuture>
 #include <QHash>
@@ -19,16 +20,19 @@ class NotePageBottomBar;
 class NotePageView;
 class QNSwitch;
 class QGraphicsObject;
+class QNAlertView;
 class TextWidget;
 
 // The page editor screen: one page of the open notebook in a NotePageView
 // at (0, 4), the bottom bar with the page number and the arrows, the bar items
 // (back, the read/edit switch, the tool buttons, list and share) and the
 // active tool. Every fresh entry starts read-only. Turning and leaving save
-// the page first when it needs it, under the "SAVING" notice: the thumbnail is
-// rendered on the main thread, encoding and writing run on a worker while the
-// notice keeps the user's hands off the page, and the follow-up runs back on
-// the main thread. A failed save keeps the user on the page with a notice
+// the page first when it needs it, under the "SAVING" notice: the main thread
+// renders the thumbnail and gathers a PageSaveJob of values, a worker encodes
+// and writes it, and its result is applied back on the main thread. From the
+// start of a save until its result is applied, nothing reaches the page: the
+// notice's mask takes the mouse, touches and keys, and the editor's own keys
+// wait for isSaving(). A failed save keeps the user on the page with a notice
 // (the page stays marked as needing a save). Going to the background saves;
 // quitting waits for a running save and saves once more. Main thread.
 class NotePageController : public BaseViewController,
@@ -79,7 +83,12 @@ public:
   NotePageBottomBar *bottomBar() const { return m_bottomBar; }
   // While the page curl runs.
   bool isTurning() const;
-  bool isSaving() const { return m_saving.isRunning(); }
+  // From the start of a save under the notice until its result is applied.
+  bool isSaving() const { return m_saveInFlight; }
+  // How a save's job is written on the worker: PageSaveJob::run unless set
+  // (tests hold a save on the worker this way).
+  using SaveWorker = std::function<PageSaveJob::Result(const PageSaveJob &)>;
+  void setSaveWorker(SaveWorker worker) { m_saveWorker = std::move(worker); }
 
   void itemClick(QNButton *item);
   void back();
@@ -128,6 +137,9 @@ private:
   // Runs then after saving under the "SAVING" notice when the page needs it,
   // else at once; a failed save shows a notice and drops then.
   void saveThen(std::function<void()> then);
+  // Applies the running save's result once it is written (waiting for it);
+  // runs its follow-up only when asked to.
+  void finishSave(bool runThen);
   void showTip(const QString &messageKey);
   // Appends a new page; false when the notebook refused it.
   static bool appendPage(NoteBook &book);
@@ -146,7 +158,16 @@ private:
   QPointer<PageCurlView> m_curl;
   std::shared_ptr<NoteBook> m_book;
   NoteBookTool *m_currentTool = nullptr;
-  QFuture<bool> m_saving;
+  // The save under the notice, from its start until its result is applied.
+  struct RunningSave {
+    PageSaveJob job;
+    std::function<void()> then;
+    QPointer<QNAlertView> notice;
+  };
+  QFuture<PageSaveJob::Result> m_saving;
+  std::unique_ptr<RunningSave> m_running;
+  SaveWorker m_saveWorker;
+  bool m_saveInFlight = false;
   qreal m_contentHeight = 0;
   qreal m_contentOffset = 0;
   std::vector<NotificationObservation> m_appObservations;

@@ -17,12 +17,13 @@
 #include "sketch/RubberTool.h"
 #include "sketch/SketchView.h"
 #include "sketch/UndoManager.h"
-#include "store/FileChangeNotification.h"
 #include "store/NoteBook.h"
 #include "store/NotePage.h"
 #include "store/WidgetData.h"
 
-#include <QFile>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
@@ -99,16 +100,17 @@ void NotePageView::setBackground(const QImage &image) { m_backgroundView->setIma
 void NotePageView::initViewWithNotePage() {
   m_backgroundView->setImage(m_notePage->backgroundImage());
   m_sketchView->initContentImage(m_notePage->sketchImage());
-  for (const WidgetDataPtr &record : m_notePage->widgets()) {
-    if (!record)
-      continue;
-    if (NoteBookWidget *widget = NoteBookWidget::widgetWithData(*record)) {
+  for (const NotePage::StoredRecord &stored : m_notePage->storedRecords()) {
+    NoteBookWidget *widget = stored.record ? NoteBookWidget::widgetWithData(*stored.record) : nullptr;
+    m_loaded.append({widget, widget ? QByteArray() : stored.text});
+    if (widget) {
       addWidget(widget, false);
       widget->setActive(false);
     }
   }
   m_pageEdited = false;
   m_sketched = false;
+  m_storedPageData = pageFileData();
 }
 
 void NotePageView::cleanPageView() {
@@ -120,6 +122,8 @@ void NotePageView::cleanPageView() {
   const QList<NoteBookWidget *> widgets = std::exchange(m_widgets, {});
   qDeleteAll(widgets);
   m_dataToClean.clear();
+  m_loaded.clear();
+  m_saving.clear();
   m_undoManager->removeAllActions();
   m_undoCounts.reset();
   qDeleteAll(std::exchange(m_detached, {}));
@@ -279,75 +283,108 @@ void NotePageView::animateGhost(bool show) {
 }
 
 bool NotePageView::needSave() const {
-  return m_pageEdited || m_sketched || (m_notePage && !m_notePage->thumbCached());
+  if (!m_notePage)
+    return false;
+  const bool filesChanged = std::any_of(m_widgets.cbegin(), m_widgets.cend(),
+                                        [](const NoteBookWidget *widget) { return widget->filesChanged(); });
+  return m_pageEdited || m_sketched || filesChanged || m_notePage->storedSketchMisfits() ||
+         !m_notePage->thumbCached() || pageFileData() != m_storedPageData;
+}
+
+QList<QByteArray> NotePageView::recordTexts() const {
+  // A kept record stays just above the widget that was below it when the page
+  // was read, or at the bottom when none of those is left.
+  QHash<const NoteBookWidget *, QList<QByteArray>> keptAbove;
+  const NoteBookWidget *below = nullptr;
+  for (const LoadedRecord &loaded : m_loaded) {
+    if (loaded.widget && m_widgets.contains(loaded.widget.data()))
+      below = loaded.widget;
+    else if (!loaded.keptText.isEmpty())
+      keptAbove[below].append(loaded.keptText);
+  }
+  QList<QByteArray> texts = keptAbove.value(nullptr);
+  for (const NoteBookWidget *widget : m_widgets) {
+    if (const WidgetDataPtr record = widget->data()) {
+      const QJsonObject object = record->dictionaryData();
+      if (!object.isEmpty())
+        texts.append(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    }
+    texts.append(keptAbove.value(widget));
+  }
+  return texts;
+}
+
+QByteArray NotePageView::pageFileData() const {
+  return m_notePage ? m_notePage->pageFileData(recordTexts()) : QByteArray();
 }
 
 QImage NotePageView::thumbnail() {
-  const QImage snapshot = imageFromView(this);
-  QImage thumb = snapshot.scaled(snapshot.size() * 0.2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  thumb.setDevicePixelRatio(snapshot.devicePixelRatio());
-  return thumb;
+  // A fifth of the page; the store scales the snapshot down as it encodes it, off the main thread.
+  QImage snapshot = imageFromView(this);
+  snapshot.setDevicePixelRatio(snapshot.devicePixelRatio() / 0.2);
+  return snapshot;
 }
 
 bool NotePageView::savePageData() {
-  prepareSave();
-  return writePreparedSave();
+  const PageSaveJob job = prepareSave();
+  const PageSaveJob::Result result = job.run();
+  applySave(job, result);
+  return result.complete;
 }
 
-void NotePageView::prepareSave() {
-  m_preparedThumb = QImage();
-  m_preparedWrite = m_notePage && (m_pageEdited || m_sketched);
+PageSaveJob NotePageView::prepareSave() {
+  m_saving.clear();
   if (!m_notePage)
-    return;
-  if (m_pageEdited) {
-    std::vector<WidgetDataPtr> records;
-    for (NoteBookWidget *widget : std::as_const(m_widgets)) {
-      if (WidgetDataPtr record = widget->data())
-        records.push_back(std::move(record));
-    }
-    m_notePage->setWidgets(std::move(records));
+    return {};
+  const QList<QByteArray> texts = recordTexts();
+  const QByteArray data = m_notePage->pageFileData(texts);
+  const QString folder = m_notePage->book() ? m_notePage->book()->resourcePath() : QString();
+  bool filesChanged = false;
+  for (NoteBookWidget *widget : std::as_const(m_widgets))
+    filesChanged = widget->filesChanged() || filesChanged;
+  if (m_pageEdited || filesChanged || data != m_storedPageData) {
+    m_notePage->setRecordTexts(texts);
     m_notePage->setPageEdited(true);
   }
-  if (m_sketched) {
+  if (m_sketched || m_notePage->storedSketchMisfits()) {
     m_notePage->setSketchImage(m_sketchView->contentImage());
     m_notePage->setSketched(true);
   }
-  if (m_preparedWrite || !m_notePage->thumbCached())
-    m_preparedThumb = thumbnail();
+  PageSaveJob job = m_notePage->saveJob();
+  for (NoteBookWidget *widget : std::as_const(m_widgets)) {
+    widget->addFilesToSave(job, int(m_saving.size()), folder);
+    m_saving.append(widget);
+  }
+  if (job.writesPage() || !job.widgetFiles.isEmpty() || !m_notePage->thumbCached()) {
+    job.thumbPath = m_notePage->thumbImagePath();
+    job.thumb = thumbnail();
+  }
+  job.filesToDelete = m_dataToClean;
+  return job;
 }
 
-bool NotePageView::writePreparedSave() {
+void NotePageView::applySave(const PageSaveJob &job, const PageSaveJob::Result &result) {
   if (!m_notePage)
-    return false;
-  const QImage thumb = std::exchange(m_preparedThumb, QImage());
-  if (!std::exchange(m_preparedWrite, false))
-    return thumb.isNull() || m_notePage->setPageThumb(thumb);
-  if (m_pageEdited) {
-    bool widgetsSaved = true;
-    for (NoteBookWidget *widget : std::as_const(m_widgets))
-      widgetsSaved = widget->saveDataForPage(*m_notePage) && widgetsSaved;
-    if (!widgetsSaved)
-      return false; // the stored page stays as it was
+    return;
+  m_notePage->applySaveResult(job, result);
+  for (int owner : result.savedOwners) {
+    if (owner >= 0 && owner < m_saving.size() && m_saving[owner])
+      m_saving[owner]->filesSaved();
   }
-  if (!m_notePage->save())
-    return false; // the stored page still lists the removed widgets: keep their files
-  const bool thumbSaved = m_notePage->setPageThumb(thumb);
-  deleteCleanedFiles();
-  return thumbSaved && m_dataToClean.isEmpty();
-}
-
-void NotePageView::deleteCleanedFiles() {
-  const QString notebook = m_notePage->book() ? m_notePage->book()->identifier() : QString();
-  QStringList kept;
-  for (const QString &path : std::as_const(m_dataToClean)) {
-    if (!QFile::exists(path))
-      continue;
-    if (QFile::remove(path))
-      postFileChanged(kFileMethodDelete, path, notebook, this);
-    else
-      kept.append(path);
+  m_saving.clear();
+  if (!result.pageSaved)
+    return; // every flag stays set, so the next save tries again
+  if (!job.pagePath.isEmpty()) {
+    m_storedPageData = job.pageData;
+    m_pageEdited = false;
   }
-  m_dataToClean = kept;
+  if (!job.sketchPath.isEmpty())
+    m_sketched = false;
+  // Files of widgets removed while the save ran are not in the job.
+  for (const QString &path : job.filesToDelete) {
+    if (!result.notDeleted.contains(path))
+      m_dataToClean.removeAll(path);
+  }
 }
 
 void NotePageView::registUndoAction() { m_undoCounts.registUndoAction(*m_undoManager); }
@@ -374,22 +411,17 @@ QGraphicsItem *NotePageView::hitTest(const QPointF &point) {
   if (!m_screenShoting && !isSketching()) {
     if (isEmoji()) {
       NoteBookWidget *widget = topmostAt();
-      if (widget && QLatin1String(widget->metaObject()->className()) == QLatin1String("EmojiWidget")) {
-        m_pageEdited = true;
+      if (widget && QLatin1String(widget->metaObject()->className()) == QLatin1String("EmojiWidget"))
         return widget;
-      }
       if (!widget) {
         setActiveWidget(nullptr);
         return this;
       }
     }
-    if (m_activeWidget && m_activeWidget->containsPoint(point, this)) {
-      m_pageEdited = true;
+    if (m_activeWidget && m_activeWidget->containsPoint(point, this))
       return m_activeWidget->hitTest(m_activeWidget->mapFromItem(this, point));
-    }
     if (NoteBookWidget *widget = topmostAt()) {
       setActiveWidget(widget);
-      m_pageEdited = true;
       return m_activeWidget ? m_activeWidget->hitTest(m_activeWidget->mapFromItem(this, point)) : nullptr;
     }
   }

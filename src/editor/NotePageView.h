@@ -4,6 +4,7 @@
 #include "sketch/SketchViewHost.h"
 #include "sketch/ToolTouchAdapter.h"
 #include "sketch/UndoCounts.h"
+#include "store/PageSaveJob.h"
 
 #include <QGraphicsObject>
 #include <QImage>
@@ -72,19 +73,24 @@ public:
   // The sticker tool, made known by the sticker kind.
   static void setEmojiTool(NoteBookTool *tool);
 
+  // Whether the page differs from what is stored: its records, background,
+  // sketch or a widget's file changed, or it has no thumbnail yet.
   bool needSave() const;
   // Writes the page (and the thumbnail, the widgets' files and the deletion of
   // removed widgets' files); true only when everything it had to write was
   // written. The widgets' files are written first and the page only when they
   // all were, so the stored page never lists a file that is not there; files
-  // of removed widgets stay listed until a save succeeds. Both steps below at once.
+  // of removed widgets stay listed until a save succeeds. The three steps
+  // below at once.
   bool savePageData();
-  // The save in two steps, so that encoding and writing can leave the main
-  // thread: prepareSave renders the thumbnail and hands the widget records and
-  // the sketch to the page (main thread); writePreparedSave then writes, on
-  // any one thread, while nothing else touches the page view or its page.
-  void prepareSave();
-  bool writePreparedSave();
+  // The save in three steps, so that encoding and writing can leave the main
+  // thread: prepareSave (main thread) renders the thumbnail and gathers
+  // everything to write as values; the job runs on any thread; applySave
+  // (main thread) takes its result: flags, files to clean, announcements.
+  PageSaveJob prepareSave();
+  void applySave(const PageSaveJob &job, const PageSaveJob::Result &result);
+  // The records of the page as it is now, each as its page-file text.
+  QList<QByteArray> recordTexts() const;
 
   bool pageEdited() const { return m_pageEdited; }
   void setPageEdited(bool edited) override { m_pageEdited = edited; }
@@ -129,7 +135,7 @@ private:
   void deliver(const QList<ToolTouch> &samples);
   void passToTool(const QList<ToolTouch> &samples);
   QImage thumbnail();
-  void deleteCleanedFiles();
+  QByteArray pageFileData() const;
   void animateGhost(bool show);
 
   QSizeF m_size;
@@ -144,8 +150,15 @@ private:
   std::unique_ptr<UndoManager> m_undoManager;
   UndoCounts m_undoCounts;
   QStringList m_dataToClean;
-  QImage m_preparedThumb;
-  bool m_preparedWrite = false;
+  // Per record read from the page: the widget made for it, or its text kept
+  // as read when no widget shows its kind.
+  struct LoadedRecord {
+    QPointer<NoteBookWidget> widget;
+    QByteArray keptText;
+  };
+  QList<LoadedRecord> m_loaded;
+  QByteArray m_storedPageData;           // the page file as last read or written
+  QList<QPointer<NoteBookWidget>> m_saving; // the widgets of the save being written
   QNRewindGestureRecognizer *m_rewindRecognizer = nullptr;
   QNRewindView *m_rewindView = nullptr;
   ToolTouchAdapter m_adapter;

@@ -14,7 +14,7 @@
 #include "media/ImageFilterViewController.h"
 #include "sketch/PopoverItem.h"
 #include "store/NoteBook.h"
-#include "store/NotePage.h"
+#include "store/PageSaveJob.h"
 #include "store/PhotoWidgetData.h"
 #include "store/StoreFiles.h"
 #include "store/StoredPicture.h"
@@ -236,28 +236,14 @@ WidgetDataPtr PhotoWidget::data() const {
   return record;
 }
 
-bool PhotoWidget::saveDataForPage(NotePage &page) {
+void PhotoWidget::addFilesToSave(PageSaveJob &job, int owner, const QString &resourceFolder) const {
   if (m_imageFile.isEmpty())
-    return true; // no picture, no file
-  const QString folder = page.book() ? page.book()->resourcePath() : QString();
-  const QString file = StoreFiles::pathInFolder(folder, m_imageFile);
-  if (file.isEmpty())
-    return false;
-  if (QFile::exists(file) && !m_imageChanged)
-    return true;
-  const QString temporary = temporaryPathWithName(m_imageFile);
-  // A rename does not replace a file, so a filtered picture is written over the old one.
-  bool written = QFile::exists(temporary) && QFile::rename(temporary, file);
-  if (!written) {
-    written = StoredPicture::writePng(file, m_image);
-    if (written)
-      QFile::remove(temporary);
-  }
-  if (!written)
-    return false;
-  m_imageChanged = false;
-  fileChanged(file);
-  return true;
+    return; // no picture, no file
+  const QString file = StoreFiles::pathInFolder(resourceFolder, m_imageFile);
+  if (file.isEmpty() || (QFile::exists(file) && !m_imageChanged))
+    return;
+  // The temporary file holds the newest picture; without it the shown one is written.
+  job.widgetFiles.append({owner, file, temporaryPathWithName(m_imageFile), {}, m_image});
 }
 
 QStringList PhotoWidget::dataToClean() const {

@@ -64,7 +64,9 @@ public:
 
   NoteBookTool *toolForWidget() const override;
   WidgetDataPtr data() const override;
-  bool saveDataForPage(NotePage &page) override;
+  void addFilesToSave(PageSaveJob &job, int owner, const QString &resourceFolder) const override;
+  bool filesChanged() const override { return m_imageChanged; }
+  void filesSaved() override { m_imageChanged = false; }
   QStringList dataToClean() const override;
   void setActive(bool active) override;
   void setReadOnly(bool readOnly) override;

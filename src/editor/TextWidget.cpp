@@ -6,8 +6,9 @@
 #include "TextTool.h"
 #include "WidgetFileName.h"
 #include "common/FolderPaths.h"
+#include "common/PropertyList.h"
 #include "store/NoteBook.h"
-#include "store/NotePage.h"
+#include "store/PageSaveJob.h"
 #include "store/StoreFiles.h"
 #include "store/TextWidgetData.h"
 
@@ -68,6 +69,8 @@ TextWidget::TextWidget(const TextWidgetData &data, QGraphicsItem *parent)
     if (!file.isEmpty() && QFile::exists(file))
       styled = StyledText::read(file);
   }
+  // A box whose file was read is stored as it is; one made from its record's text is not yet.
+  m_textChanged = styled.runs.isEmpty();
   if (styled.runs.isEmpty())
     styled = StyledTextDocument::plainStyledText(text, m_font, m_textColor);
   m_attributedString = styled;
@@ -328,26 +331,12 @@ WidgetDataPtr TextWidget::data() const {
   return record;
 }
 
-bool TextWidget::saveDataForPage(NotePage &page) {
-  const QString folder = page.book() ? page.book()->resourcePath() : QString();
-  const QString file = StoreFiles::pathInFolder(folder, m_textName + QLatin1String(".plist"));
-  if (file.isEmpty())
-    return false;
-  if (QFile::exists(file) && !m_textChanged)
-    return true;
-  const QString temporary = temporaryPathWithName(m_textName);
-  bool written = false;
-  if (QFile::exists(temporary)) {
-    QFile::remove(file);
-    written = QFile::rename(temporary, file);
-  }
-  if (!written)
-    written = m_saveAttributeString.write(file);
-  if (!written)
-    return false;
-  m_textChanged = false;
-  fileChanged(file);
-  return true;
+void TextWidget::addFilesToSave(PageSaveJob &job, int owner, const QString &resourceFolder) const {
+  const QString file = StoreFiles::pathInFolder(resourceFolder, m_textName + QLatin1String(".plist"));
+  if (file.isEmpty() || (QFile::exists(file) && !m_textChanged))
+    return;
+  job.widgetFiles.append({owner, file, temporaryPathWithName(m_textName),
+                          PropertyList::toXml(m_saveAttributeString.toPropertyList()), {}});
 }
 
 QStringList TextWidget::dataToClean() const {

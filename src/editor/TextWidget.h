@@ -60,7 +60,9 @@ public:
 
   NoteBookTool *toolForWidget() const override;
   WidgetDataPtr data() const override;
-  bool saveDataForPage(NotePage &page) override;
+  void addFilesToSave(PageSaveJob &job, int owner, const QString &resourceFolder) const override;
+  bool filesChanged() const override { return m_textChanged; }
+  void filesSaved() override { m_textChanged = false; }
   QStringList dataToClean() const override;
   void setActive(bool active) override;
   void setReadOnly(bool readOnly) override;

@@ -1,6 +1,7 @@
 #include "NotePage.h"
 
 #include "FileChangeNotification.h"
+#include "JsonElementTexts.h"
 #include "NoteBook.h"
 #include "NoteBookManager.h"
 #include "StoreFiles.h"
@@ -28,6 +29,7 @@ NotePage::NotePage(NoteBook *book) : notebook(book) {}
 NotePage::NotePage(NoteBook *book, const QString &identifier) : notebook(book), id(identifier) {
   if (!notebook || !isPlainFileName(id))
     return;
+  StagedWrite::recover(commitMarkerPath(), {dataPath(), sketchImagePath()});
   // Reading makes no folders; a page never saved simply has no file.
   const QString path = NoteBookManager::homeForBook(*notebook) + QLatin1Char('/') + id + ".json";
   QFile file(path);
@@ -43,14 +45,14 @@ void NotePage::initDataWithJsonString(const QByteArray &json) {
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(json, &error);
   if (document.isObject()) {
-    initDataWithDictionary(document.object());
+    initDataWithJsonText(json, document.object());
     return;
   }
   if (!json.isEmpty())
     QUILL_LOG_ERROR("page: parse", "json", error.error, "page " + id + ": " + error.errorString());
   bgPath.clear();
   bgName.clear();
-  records.clear();
+  stored.clear();
   heldSketch = QImage();
 }
 
@@ -61,16 +63,77 @@ void NotePage::initDataWithDictionary(const QJsonObject &object) {
     QUILL_LOG_ERROR("page: background name", "json", 0, "not a plain file name: " + bgName);
     bgName.clear();
   }
-  records.clear();
-  const QJsonArray widgets = object.value(kWidgets).toArray();
-  records.reserve(size_t(widgets.size()));
-  for (const QJsonValue &stored : widgets) {
-    if (WidgetDataPtr record = WidgetData::widgetWithData(stored.toObject()))
-      records.push_back(std::move(record));
-    else
-      QUILL_LOG_ERROR("page: widget record", "json", 0,
-                      "no record kind: " + stored.toObject().value("className").toString());
+  QList<QByteArray> texts;
+  for (const QJsonValue &value : object.value(kWidgets).toArray())
+    texts.append(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+  setRecordTexts(texts);
+  for (const StoredRecord &entry : stored) {
+    if (!entry.record)
+      QUILL_LOG_ERROR("page: widget record of no known kind, kept as it is", "json", 0,
+                      QJsonDocument::fromJson(entry.text).object().value("className").toString());
   }
+}
+
+void NotePage::initDataWithJsonText(const QByteArray &json, const QJsonObject &object) {
+  initDataWithDictionary(object);
+  // The records as they stand in the file, so that they are written back unchanged.
+  const QList<QByteArray> texts = jsonArrayElementTexts(json, QLatin1String("widgets"));
+  if (texts.size() == qsizetype(stored.size())) {
+    for (size_t i = 0; i < stored.size(); ++i)
+      stored[i].text = texts[qsizetype(i)];
+  }
+}
+
+std::vector<WidgetDataPtr> NotePage::widgets() const {
+  std::vector<WidgetDataPtr> records;
+  for (const StoredRecord &entry : stored) {
+    if (entry.record)
+      records.push_back(entry.record);
+  }
+  return records;
+}
+
+void NotePage::setWidgets(const std::vector<WidgetDataPtr> &widgets) {
+  stored.clear();
+  for (const WidgetDataPtr &record : widgets) {
+    const QJsonObject object = record ? record->dictionaryData() : QJsonObject();
+    if (!object.isEmpty())
+      stored.push_back({record, QJsonDocument(object).toJson(QJsonDocument::Compact)});
+  }
+}
+
+void NotePage::setRecordTexts(const QList<QByteArray> &texts) {
+  stored.clear();
+  stored.reserve(size_t(texts.size()));
+  for (const QByteArray &text : texts) {
+    const QJsonObject object = QJsonDocument::fromJson(text).object();
+    stored.push_back({WidgetData::widgetWithData(object), text});
+  }
+}
+
+QList<QByteArray> NotePage::recordTexts() const {
+  QList<QByteArray> texts;
+  texts.reserve(qsizetype(stored.size()));
+  for (const StoredRecord &entry : stored)
+    texts.append(entry.text);
+  return texts;
+}
+
+QByteArray NotePage::pageFileData(const QList<QByteArray> &recordTexts) const {
+  QJsonObject object;
+  if (!bgPath.isEmpty())
+    object.insert(kBackground, bgPath);
+  if (!bgName.isEmpty())
+    object.insert(kBackgroundName, bgName);
+  QByteArray data = QJsonDocument(object).toJson(QJsonDocument::Compact);
+  if (recordTexts.isEmpty())
+    return data;
+  // Keys are written in sorted order, so "widgets" comes last, as QJsonDocument would write it.
+  data.chop(1);
+  if (!object.isEmpty())
+    data += ',';
+  data += "\"widgets\":[" + recordTexts.join(',') + "]}";
+  return data;
 }
 
 QString NotePage::dataPath() const {
@@ -95,27 +158,18 @@ int NotePage::index() const {
   return notebook ? notebook->indexOfPage(*this) : NoteBook::NotFound;
 }
 
-QJsonObject NotePage::proxyForJson() const {
-  QJsonObject object;
-  if (!bgPath.isEmpty())
-    object.insert(kBackground, bgPath);
-  if (!bgName.isEmpty())
-    object.insert(kBackgroundName, bgName);
-  QJsonArray widgets;
-  for (const WidgetDataPtr &record : records) {
-    const QJsonObject stored = record ? record->dictionaryData() : QJsonObject();
-    if (!stored.isEmpty())
-      widgets.append(stored);
-  }
-  if (!widgets.isEmpty())
-    object.insert(kWidgets, widgets);
-  return object;
+QString NotePage::commitMarkerPath() const {
+  if (!notebook || !isPlainFileName(id))
+    return {};
+  return StoreFiles::pathInFolder(notebook->homePath(), id + QLatin1String(".commit"));
 }
 
 QImage NotePage::sketchImage() const {
   if (!heldSketch.isNull())
     return heldSketch;
-  return StoredPicture::read(sketchImagePath(), sketchLayerSize);
+  const QImage picture = StoredPicture::read(sketchImagePath(), sketchLayerSize);
+  storedSketchMisfit = !picture.isNull() && picture.size() != (sketchLayerSize * 2).toSize();
+  return picture;
 }
 
 QImage NotePage::pageThumb() const {
@@ -193,7 +247,7 @@ bool NotePage::setBackground(const QImage &image) {
 void NotePage::cleanData() {
   const QString folder = notebook ? notebook->resourcePath() : QString();
   QStringList paths;
-  for (const WidgetDataPtr &record : records) {
+  for (const WidgetDataPtr &record : widgets()) {
     for (const QString &name : record->resourceFileNames()) {
       const QString path = StoreFiles::pathInFolder(folder, name);
       if (!path.isEmpty())
@@ -206,37 +260,57 @@ void NotePage::cleanData() {
   }
 }
 
+PageSaveJob NotePage::saveJob() {
+  PageSaveJob job;
+  if (!notebook)
+    return job;
+  if (edited) {
+    job.pagePath = dataPath();
+    job.pageData = pageFileData(recordTexts());
+    job.pageUnwritable = job.pagePath.isEmpty();
+  }
+  if (sketchChanged && !heldSketch.isNull()) {
+    job.sketchPath = sketchImagePath();
+    job.sketch = heldSketch;
+    job.pageUnwritable = job.pageUnwritable || job.sketchPath.isEmpty();
+  }
+  if (job.pageUnwritable) {
+    QUILL_LOG_ERROR("page save: no folder for the page", "page", 0, id);
+    return job;
+  }
+  if (!edited && !sketchChanged)
+    return job;
+  job.commitMarker = commitMarkerPath();
+  notebook->setLatestEditDate(QDateTime::currentDateTimeUtc());
+  job.cataloguePath = NoteBookManager::cataloguePath();
+  job.catalogueData = NoteBookManager::sharedNoteBookManager().catalogueData();
+  return job;
+}
+
+void NotePage::applySaveResult(const PageSaveJob &job, const PageSaveJob::Result &result) {
+  if (result.pageSaved) {
+    if (!job.pagePath.isEmpty())
+      edited = false;
+    if (!job.sketchPath.isEmpty()) {
+      sketchChanged = false;
+      storedSketchMisfit = false;
+      heldSketch = QImage();
+    }
+  }
+  const QString book = notebook ? notebook->identifier() : QString();
+  for (const QString &path : result.written) {
+    if (path != job.cataloguePath)
+      postFileChanged(kFileMethodAdd, path, book, this);
+  }
+  for (const QString &path : result.deleted)
+    postFileChanged(kFileMethodDelete, path, book, this);
+}
+
 bool NotePage::save() {
   if (!notebook)
     return !edited && !sketchChanged;
-  const bool wasEdited = edited;
-  const bool writeSketch = sketchChanged && !heldSketch.isNull();
-  // The sketch and the page file change together or not at all, so a failed
-  // save never leaves new widgets over an old sketch or the other way round.
-  StagedWrite files;
-  bool staged = true;
-  const QString sketchPath = writeSketch ? sketchImagePath() : QString();
-  if (writeSketch) {
-    const QByteArray png = StoredPicture::pngData(heldSketch);
-    staged = !sketchPath.isEmpty() && !png.isEmpty() && files.stage(sketchPath, png);
-  }
-  const QString path = edited ? dataPath() : QString();
-  if (staged && edited)
-    staged = !path.isEmpty() &&
-             files.stage(path, QJsonDocument(proxyForJson()).toJson(QJsonDocument::Compact));
-  if (!staged || !files.commit())
-    return false;
-  if (wasEdited) {
-    postFileChanged(kFileMethodAdd, path, notebook->identifier(), this);
-    edited = false;
-  }
-  if (writeSketch) {
-    postFileChanged(kFileMethodAdd, sketchPath, notebook->identifier(), this);
-    heldSketch = QImage();
-  }
-  if (wasEdited || sketchChanged) {
-    notebook->setLatestEditDate(QDateTime::currentDateTimeUtc());
-    return NoteBookManager::sharedNoteBookManager().doSave();
-  }
-  return true;
+  const PageSaveJob job = saveJob();
+  const PageSaveJob::Result result = job.run();
+  applySaveResult(job, result);
+  return result.complete;
 }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "PageSaveJob.h"
+
+#include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QSizeF>
 #include <QString>
 #include <memory>
 #include <vector>
 
 class NoteBook;
-class QByteArray;
 class QJsonObject;
 class WidgetData;
 using WidgetDataPtr = std::shared_ptr<WidgetData>;
@@ -20,8 +23,11 @@ using WidgetDataPtr = std::shared_ptr<WidgetData>;
 // creation; it holds records and pictures, never editing state. It refers to
 // its notebook, which must outlive it. Pictures are written at scale 2.
 // Only files inside the notebook's folders are ever read, written or deleted.
-// Main thread only (a save may run on one background thread while nothing
-// else touches the page or its notebook).
+// Every widget record read is kept as the text it was read as, whatever its
+// kind, and written back so unless it is replaced. The page file and the
+// sketch are written as one change; one left half-done by a crash is finished
+// or rolled back when the page is next read. Main thread only: a save's
+// writing runs elsewhere through a PageSaveJob, which holds only values.
 class NotePage {
 public:
   // The point size of the handwriting layer; the sketch file is read stretched to it.
@@ -44,8 +50,20 @@ public:
   void setBackgroundPath(const QString &path) { bgPath = path; }
   QString backgroundName() const { return bgName; }
   void setBackgroundName(const QString &name) { bgName = name; }
-  const std::vector<WidgetDataPtr> &widgets() const { return records; }
-  void setWidgets(std::vector<WidgetDataPtr> widgets) { records = std::move(widgets); }
+  // The records of the kinds this build knows, in page order.
+  std::vector<WidgetDataPtr> widgets() const;
+  void setWidgets(const std::vector<WidgetDataPtr> &widgets);
+
+  // Every stored record in page order: its text, and its record when the kind is known.
+  struct StoredRecord {
+    WidgetDataPtr record;
+    QByteArray text;
+  };
+  const std::vector<StoredRecord> &storedRecords() const { return stored; }
+  void setRecordTexts(const QList<QByteArray> &texts);
+  // The page file's text with these records.
+  QByteArray pageFileData(const QList<QByteArray> &recordTexts) const;
+  QList<QByteArray> recordTexts() const;
 
   bool pageEdited() const { return edited; }
   void setPageEdited(bool value) { edited = value; }
@@ -58,12 +76,13 @@ public:
   QString thumbImagePath() const;
 
   int index() const;
-  // The page file's object: "background", "backgroundName", "widgets".
-  QJsonObject proxyForJson() const;
 
   // The held picture, else the sketch file (not kept); null when neither.
   QImage sketchImage() const;
   void setSketchImage(const QImage &image) { heldSketch = image; }
+  // The sketch file read last was not at the store's scale of the layer
+  // (older saves wrote it twice too large); the next save rewrites it.
+  bool storedSketchMisfits() const { return storedSketchMisfit; }
 
   QImage pageThumb() const;
   // Writes the thumbnail (a null picture deletes it); false when that failed.
@@ -79,25 +98,34 @@ public:
 
   // Deletes the files of the page's widget records from the resource folder.
   void cleanData();
-  // Writes the page file when pageEdited, the held sketch when sketched (both
-  // or neither: a failure keeps the old files of both), then the notebook's
-  // edit date and the catalogue. True only when everything it had to write was
-  // written; a flag or held sketch whose write failed stays set, so a later
-  // save tries again.
+
+  // The page's part of a save: the page file when pageEdited, the held sketch
+  // when sketched (or when the stored one is not at its true size), and with
+  // either the notebook's new edit date and the catalogue.
+  PageSaveJob saveJob();
+  // After the job ran: clears the flags of what was stored and announces
+  // every written and deleted file.
+  void applySaveResult(const PageSaveJob &job, const PageSaveJob::Result &result);
+  // saveJob, run and applied here. True only when everything it had to write
+  // was written; a flag or held sketch whose write failed stays set, so a
+  // later save tries again.
   bool save();
 
   NotePage(const NotePage &) = delete;
   NotePage &operator=(const NotePage &) = delete;
 
 private:
+  void initDataWithJsonText(const QByteArray &json, const QJsonObject &object);
   bool isInResourceFolder(const QString &path) const;
+  QString commitMarkerPath() const;
 
   NoteBook *notebook;
   QString id;
   QString bgPath;
   QString bgName;
-  std::vector<WidgetDataPtr> records;
+  std::vector<StoredRecord> stored;
   QImage heldSketch;
   bool edited = false;
   bool sketchChanged = false;
+  mutable bool storedSketchMisfit = false;
 };

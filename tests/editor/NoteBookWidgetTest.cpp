@@ -106,15 +106,6 @@ private Q_SLOTS:
     QVERIFY(NoteBookWidget::widgetWithData(VideoWidgetData()) == nullptr);
   }
 
-  void fileChangedAnnouncesAdd() {
-    EditorFixture f;
-    NoteBookWidget widget;
-    widget.fileChanged("/some/file.png");
-    QCOMPARE(f.fileChanges(), QStringList{"ADD file.png"});
-    QCOMPARE(f.notifications.back().userInfo.value("kNotebookIdentifier").toString(), f.book->identifier());
-    QCOMPARE(f.notifications.back().object, static_cast<const void *>(&widget));
-  }
-
   void photoTipDrawsFrameAndCorners() {
     QGraphicsScene scene(0, 0, 200, 200);
     auto *tip = new PhotoTipView(QSizeF(200, 200));

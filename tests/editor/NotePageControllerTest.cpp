@@ -17,23 +17,35 @@
 #include "shell/BaseViewController.h"
 #include "shell/QNNavigationController.h"
 #include "sketch/PenTool.h"
+#include "sketch/SketchView.h"
 #include "sketch/PopoverItem.h"
 #include "sketch/UndoManager.h"
 #include "store/NoteBook.h"
 #include "store/NoteBookManager.h"
+#include "store/FileChangeNotification.h"
 #include "store/NotePage.h"
+#include "store/PageSaveJob.h"
+#include "store/WidgetData.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSemaphore>
+#include <QThread>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -139,6 +151,30 @@ struct EditorScreen {
   NotePageController *editor = nullptr;
 };
 
+// A save's writing held on the worker until the test lets it go on.
+struct HeldSave {
+  // Declared after the screen, so a failed check lets the worker go before the editor waits for it.
+  ~HeldSave() { proceed.release(); }
+  NotePageController::SaveWorker worker() {
+    return [this](const PageSaveJob &job) {
+      entered.release();
+      proceed.acquire();
+      PageSaveJob::Result result = job.run();
+      written = true;
+      return result;
+    };
+  }
+  QSemaphore entered;
+  QSemaphore proceed;
+  std::atomic<bool> written{false};
+};
+
+QImage red(int size) {
+  QImage picture(size, size, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  return picture;
+}
+
 QString tip(const char *key) {
   return localizedString(QStringLiteral("TIP")) + QLatin1Char('|') + localizedString(QLatin1String(key));
 }
@@ -173,6 +209,7 @@ void withoutWriteAccess(const QStringList &folders, const std::function<void()> 
 class NotePageControllerTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void entryIsReadOnlyAndSwitchMakesEditable() {
     EditorScreen s(2);
     QVERIFY(s.page()->isReadOnly());
@@ -209,7 +246,6 @@ private Q_SLOTS:
   }
 
   void firstPageLeftArrowTells() {
-  void init() { QuillTest::failOnUnexpectedWarnings(); }
     EditorScreen s(3);
     s.tap(s.editor->prePageButton());
     QCOMPARE(s.alertTexts(), QStringList{tip("Already Be First Page")});
@@ -375,12 +411,15 @@ private Q_SLOTS:
     if (readOnlyFolder) {
       QFile::setPermissions(s.home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                QFile::ReadOther | QFile::ExeOther);
+      // Not even the notebook's folders can be reached: the save writes nothing.
+      QuillTest::expectLogLine("page save: no folder for the page", qPrintable(shown->identifier()));
       withoutWriteAccess({s.book->homePath(), s.book->resourcePath()}, turn);
     } else {
       // Something in the way of the sketch file: the page file is written
       // before it would be replaced, and must not be.
       QFile::remove(shown->sketchImagePath());
       QVERIFY(QDir().mkpath(shown->sketchImagePath() + QStringLiteral("/blocked")));
+      QuillTest::expectLogLine("rename into place", qPrintable(shown->sketchImagePath()));
       turn();
     }
     QCOMPARE(finished.first().first().toBool(), false);
@@ -445,11 +484,162 @@ private Q_SLOTS:
     s.makeEditable();
     s.drawStroke();
     const QString first = s.book->pageIdentifierAtIndex(0);
+    HeldSave held;
+    s.editor->setSaveWorker(held.worker());
     s.tap(s.editor->nextPageButton());
-    QVERIFY(s.editor->isSaving() || s.waitForTurn());
+    QVERIFY(held.entered.tryAcquire(1, kTurnTimeoutMs));
+    // The save is let go only after quitting has begun: quitting must wait for it.
+    std::thread releaser([&held] {
+      QThread::msleep(200);
+      held.proceed.release();
+    });
     NotificationCenter::defaultCenter().postNotification(kApplicationWillTerminateNotification);
+    const bool waited = held.written;
+    releaser.join();
+    QVERIFY(waited);
     QVERIFY(!s.editor->isSaving());
     QVERIFY(!NotePage(s.book.get(), first).sketchImage().isNull());
+  }
+
+  // While a save is written nothing reaches the page; the stored page is the
+  // page as it was when the save began, with its sketch at its true size, and
+  // every file announcement is made on the main thread.
+  void nothingReachesAPageWhileItSaves() {
+    EditorScreen s(2);
+    s.makeEditable();
+    s.drawStroke();
+    const QString first = s.book->pageIdentifierAtIndex(0);
+    QList<QThread *> announcedOn;
+    NotificationObservation announcements(QuillSyncFileChangedNotification, nullptr, s.editor,
+                                          [&](const Notification &) { announcedOn.append(QThread::currentThread()); });
+    HeldSave held;
+    s.editor->setSaveWorker(held.worker());
+    const int undos = s.page()->undoCount();
+    const QImage sketch = s.page()->sketchView()->contentImage();
+    s.tap(s.editor->nextPageButton());
+    QVERIFY(held.entered.tryAcquire(1, kTurnTimeoutMs));
+    QVERIFY(s.editor->isSaving());
+
+    QGuiApplication::clipboard()->setImage(red(40));
+    s.key(Qt::Key_V, Qt::ControlModifier);
+    s.key(Qt::Key_Z, Qt::ControlModifier);
+    s.key(Qt::Key_PageDown);
+    s.key(Qt::Key_A);
+    s.drawOnPage({100, 600}, {400, 650});
+    QPointingDevice *touchScreen = QTest::createTouchDevice();
+    const QPoint onPage = s.view.mapFromScene(s.page()->mapToScene(QPointF(300, 700)));
+    QTest::touchEvent(s.view.viewport(), touchScreen).press(0, onPage);
+    QTest::touchEvent(s.view.viewport(), touchScreen).move(0, onPage + QPoint(120, 40));
+    QTest::touchEvent(s.view.viewport(), touchScreen).release(0, onPage + QPoint(120, 40));
+    QCOMPARE(s.page()->undoCount(), undos);
+    QVERIFY(s.page()->widgets().isEmpty());
+    QCOMPARE(s.page()->sketchView()->contentImage(), sketch);
+    QCOMPARE(s.editor->pageLabelText(), QStringLiteral("1/2"));
+
+    held.proceed.release();
+    QVERIFY(s.waitForTurn());
+    QVERIFY(!s.editor->isSaving());
+    QCOMPARE(s.editor->pageLabelText(), QStringLiteral("2/2"));
+    NotePage stored(s.book.get(), first);
+    QVERIFY(stored.widgets().empty());
+    QCOMPARE(QImageReader(stored.sketchImagePath()).size(), QSize(1514, 1820));
+    const QImage storedSketch = stored.sketchImage();
+    QCOMPARE(storedSketch.size(), sketch.size());
+    QVERIFY(storedSketch.pixelColor(2 * 250, 2 * 230).alpha() > 0); // the stroke drawn before
+    QCOMPARE(storedSketch.pixelColor(2 * 250, 2 * 625).alpha(), 0); // nothing drawn during the save
+    QVERIFY(!announcedOn.isEmpty());
+    QCOMPARE(announcedOn.count(QThread::currentThread()), announcedOn.size());
+    // Once the result is applied, the page takes input again.
+    s.editor->setSaveWorker({});
+    s.key(Qt::Key_PageUp);
+    QVERIFY(s.waitForTurn());
+    QCOMPARE(s.editor->pageLabelText(), QStringLiteral("1/2"));
+  }
+
+  // A page is saved when it changed since it was stored, and only then: a tap
+  // that just chooses a widget, or a turn after a save, writes nothing.
+  void onlyAChangedPageIsSaved() {
+    EditorScreen s(2);
+    s.makeEditable();
+    auto *box = new TextWidget(QRectF(100, 500, 300, 80));
+    box->setText(QStringLiteral("note"));
+    s.page()->addWidget(box);
+    QSignalSpy saves(s.editor, &NotePageController::saveFinished);
+    s.tap(s.editor->nextPageButton()); // page 1 changed
+    QVERIFY(s.waitForTurn());
+    s.tap(s.editor->prePageButton()); // page 2 has no thumbnail yet
+    QVERIFY(s.waitForTurn());
+    QCOMPARE(saves.count(), 2);
+    QVERIFY(!s.page()->needSave());
+    s.editor->setCurrentTool(nullptr);
+    auto *loaded = qobject_cast<TextWidget *>(s.page()->widgets().value(0));
+    QVERIFY(loaded);
+    s.page()->setActiveWidget(loaded);
+    s.tap(loaded->mapToScene(loaded->boundingRect().center())); // on the chosen box
+    s.tap(s.page()->mapToScene(QPointF(600, 200)));             // beside it
+    QVERIFY(!s.page()->needSave());
+    s.tap(s.editor->nextPageButton());
+    QVERIFY(s.waitForTurn());
+    s.tap(s.editor->prePageButton());
+    QVERIFY(s.waitForTurn());
+    QCOMPARE(saves.count(), 2);
+    // Moving the box is a change.
+    s.editor->setCurrentTool(nullptr);
+    loaded = qobject_cast<TextWidget *>(s.page()->widgets().value(0));
+    s.page()->setActiveWidget(loaded);
+    loaded->moveByOffset(0, 30);
+    QVERIFY(s.page()->needSave());
+  }
+
+  // A photo whose picture file is gone keeps its record, and the page still saves.
+  void aPhotoWithoutItsFileDoesNotBlockTheSave() {
+    EditorScreen s(2);
+    s.makeEditable();
+    auto *photo = new PhotoWidget(red(60));
+    s.page()->addWidget(photo);
+    QVERIFY(s.page()->savePageData());
+    const QString first = s.book->pageIdentifierAtIndex(0);
+    const QString name = photo->imageFile();
+    QVERIFY(QFile::remove(s.book->resourcePath() + QLatin1Char('/') + name));
+    s.page()->setNotePage(s.book->pageAtIndex(1));
+    QuillTest::expectLogLine("photo: load", qPrintable(name));
+    s.page()->setNotePage(s.book->pageAtIndex(0));
+    QuillTest::expectLogLine("page save: widget file missing", qPrintable(name));
+    s.drawStroke();
+    QSignalSpy saves(s.editor, &NotePageController::saveFinished);
+    s.tap(s.editor->nextPageButton());
+    QVERIFY(s.waitForTurn());
+    QCOMPARE(saves.first().first().toBool(), true);
+    NotePage stored(s.book.get(), first);
+    QCOMPARE(stored.widgets().size(), size_t(1));
+    QVERIFY(stored.widgets().front()->resourceFileNames().contains(name));
+    QVERIFY(!stored.sketchImage().isNull());
+  }
+
+  // Records of kinds the editor does not show stay in the page file as they
+  // were read, in their place.
+  void recordsTheEditorCannotShowAreKept() {
+    EditorScreen s(2);
+    const QString first = s.book->pageIdentifierAtIndex(0);
+    const QByteArray sticker = R"({"className":"EmojiWidgetData","center":"{100, 100}","emojiIndex":2,"size":"{80, 80}"})";
+    const QByteArray future = R"({"className":"FutureWidgetData", "center" : "{5, 6}", "x": 1.50})";
+    QFile file(s.book->homePath() + QLatin1Char('/') + first + QStringLiteral(".json"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\"widgets\": [" + sticker + ", " + future + "]}");
+    file.close();
+    s.page()->setNotePage(s.book->pageAtIndex(1));
+    QuillTest::expectLogLine("page: widget record of no known kind, kept as it is", "FutureWidgetData");
+    s.page()->setNotePage(s.book->pageAtIndex(0));
+    s.makeEditable();
+    auto *box = new TextWidget(QRectF(100, 500, 300, 80));
+    box->setText(QStringLiteral("added"));
+    s.page()->addWidget(box);
+    s.tap(s.editor->nextPageButton());
+    QVERIFY(s.waitForTurn());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = file.readAll();
+    QVERIFY2(stored.contains("[" + sticker + "," + future + ",{"), stored.constData());
+    QCOMPARE(QJsonDocument::fromJson(stored).object().value("widgets").toArray().size(), 3);
   }
 };
 

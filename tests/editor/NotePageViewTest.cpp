@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointingDevice>
+#include <QGraphicsPixmapItem>
 #include <QTest>
 
 namespace {
@@ -60,8 +61,8 @@ int count(const QStringList &list, const QString &entry) { return int(list.count
 class NotePageViewTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
-  void buildsThreeLayers() {
   void init() { QuillTest::failOnUnexpectedWarnings(); }
+  void buildsThreeLayers() {
     EditorFixture f;
     const QList<QGraphicsItem *> layers = f.page->childItems();
     QCOMPARE(layers.size(), 3);
@@ -226,6 +227,7 @@ private Q_SLOTS:
     // A folder where the page file goes makes its write fail.
     QFile::remove(page->dataPath());
     QVERIFY(QDir().mkpath(page->dataPath() + "/blocker"));
+    QuillTest::expectLogLine("rename into place", qPrintable(page->dataPath()));
     QVERIFY(!f.page->savePageData());
     QVERIFY(QFile::exists(f.resourcePath() + "/1000.png"));
     QVERIFY(f.page->needSave());
@@ -340,6 +342,20 @@ private Q_SLOTS:
     const QImage active = f.render();
     active.save(QDir::temp().filePath("quill_editor_active_box.png"));
     QVERIFY(active.pixelColor(305, 4 + 130).lightness() > ink.lightness());
+  }
+
+  // The ghost that dims or shows the handwriting covers the layer, whatever the picture's scale.
+  void ghostCoversTheSketchLayer() {
+    EditorFixture f;
+    f.showNewPage();
+    f.setCurrentTool(PenTool::sharedPenTool());
+    f.drag(QPointF(90, 110), QPointF(520, 150), 10);
+    f.setCurrentTool(TextTool::sharedTextTool());
+    QGraphicsPixmapItem *ghost = nullptr;
+    for (QGraphicsItem *child : f.page->childItems())
+      ghost = ghost ? ghost : qgraphicsitem_cast<QGraphicsPixmapItem *>(child);
+    QVERIFY(ghost);
+    QCOMPARE(ghost->boundingRect().size(), f.page->sketchView()->boundingRect().size());
   }
 };
 
