@@ -1,7 +1,7 @@
 # Sourced by scripts/run, scripts/test and scripts/bench: installs the Debian
 # packages Quill builds with, when any of them is missing.
 QUILL_PACKAGES=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config ccache python3
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-l10n-tools
   libplist-dev libgl-dev
   libbenchmark-dev
@@ -29,8 +29,12 @@ quill_install_deps() {
   "${apt[@]}" update -q && "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Compiles go through ccache, its cache under the user's cache folder, so that
+# later builds on the same machine (CI's included) reuse earlier objects.
 quill_configure() { # build-dir build-type [cmake args...]
   local dir=$1 type=$2
   shift 2
-  cmake -S "$QUILL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null
+  export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ccache}"
+  export CCACHE_BASEDIR="$QUILL_ROOT" CCACHE_NOHASHDIR=true CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+  cmake -S "$QUILL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="$type" -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
 }
