@@ -165,13 +165,16 @@ void QNBookCoverView::mouseMoveEvent(QGraphicsSceneMouseEvent *event) {
   }
   if (isEditing())
     return;
-  const QPointF point = mapToParent(event->pos());
+  // Mapped here, not taken from event->pos(): for moves that arrive back to back the scene
+  // can still map that with where the cover stood before the previous move.
+  const QPointF local = mapFromScene(event->scenePos());
+  const QPointF point = mapToParent(local);
   const QPointF anchor = mapToParent(m_touchLocation);
   if (!m_dragging) {
     if (QLineF(point, anchor).length() <= kDragStart)
       return;
     m_dragging = true;
-    m_touchLocation = event->pos();
+    m_touchLocation = local;
     return;
   }
   moveByOffset(point - anchor);
