@@ -93,10 +93,8 @@ private Q_SLOTS:
     QNBookShelfView *shelf = fixture.shelf->bookShelf();
     const QPointF from = centreOf(coverAt(fixture.shelf, 4));
     fixture.press(from);
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= 10; ++i)
       fixture.moveTo(from - QPointF(0, 30 * i));
-      QTest::qWait(5);
-    }
     fixture.release(from - QPointF(0, 300));
     QVERIFY(shelf->contentOffset() >= 290);
     QCOMPARE(StubEditor::opened, 0);
@@ -107,13 +105,10 @@ private Q_SLOTS:
     ShelfFixture fixture(30);
     QNBookShelfView *shelf = fixture.shelf->bookShelf();
     const QPointF from = centreOf(coverAt(fixture.shelf, 3));
-    fixture.press(from);
-    QTest::qWait(700);
+    fixture.holdCover(from);
     const QPointF edge(from.x(), 1020);
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= 10; ++i)
       fixture.moveTo(from + (edge - from) * (i / 10.0));
-      QTest::qWait(10);
-    }
     QTRY_VERIFY(shelf->contentOffset() > 100);
     fixture.release(edge);
     QCOMPARE(shelf->autoscrollDistance(), 0.0);
@@ -136,7 +131,7 @@ private Q_SLOTS:
     fixture.click(centreOf(first->deleteButton()));
     QTRY_COMPARE(QNAlertCenter::sharedQNAlertCenter().alerts().size(), 1);
     QNAlertView *alert = QNAlertCenter::sharedQNAlertCenter().alerts().first();
-    QTest::qWait(600);
+    QTRY_COMPARE(alert->scale(), 1.0); // popped in: the buttons rest where they are clicked
     fixture.click(centreOf(confirm ? alert->confirmBtn() : alert->cancelBtn()));
     if (confirm) {
       QVERIFY(!QDir(folder).exists());
@@ -185,7 +180,7 @@ private Q_SLOTS:
     ShelfFixture fixture(5);
     fixture.click(centreOf(fixture.shelf->editButton()));
     const QImage shot = fixture.render();
-    shot.save(QDir::temp().filePath("quill-shelf-edit.png"));
+    QuillTest::keepSnapshot(shot, QStringLiteral("shelf-edit"));
     // The delete badge is red, over the first cover's top right corner.
     const QPointF badge = centreOf(coverAt(fixture.shelf, 0)->deleteButton());
     const QColor colour = shot.pixelColor((badge * 2 + QPointF(0, 4)).toPoint());

@@ -16,7 +16,6 @@
 #include "store/NoteBookManager.h"
 #include "store/TemplateManager.h"
 
-#include <QDir>
 #include <QGraphicsTextItem>
 #include <QTest>
 
@@ -60,8 +59,7 @@ private Q_SLOTS:
     QVERIFY(!preview->cover().isNull());
     typeTitle(fixture, screen, "Trip");
     QCOMPARE(preview->title(), QStringLiteral("Trip"));
-    QTest::qWait(100);
-    fixture.render().save(QDir::temp().filePath("quill-new-notebook.png"));
+    QuillTest::keepSnapshot(fixture.render(), QStringLiteral("new-notebook"));
   }
 
   void createsFromNumberedSeries() {

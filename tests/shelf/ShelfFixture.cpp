@@ -6,6 +6,7 @@
 #include "common/QNAlertCenter.h"
 #include "common/UsageAnalytics.h"
 #include "shelf/MyNotesViewController.h"
+#include "shelf/QNBookCoverView.h"
 #include "shell/QNNavigationController.h"
 #include "store/NoteBook.h"
 #include "store/NoteBookManager.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTest>
 
 void ShelfFixture::writeCatalogue(int count) {
@@ -89,23 +91,31 @@ void ShelfFixture::moveTo(const QPointF &p) {
 
 void ShelfFixture::release(const QPointF &p) { QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, at(p)); }
 
+// QTest's mouse events reach the viewport straight, and their timestamps lie a double-click
+// interval apart: two clicks never make a double click.
 void ShelfFixture::click(const QPointF &p) {
   press(p);
   release(p);
-  // Keep the next press from counting as a double click.
-  QTest::qWait(QApplication::doubleClickInterval() + 20);
+}
+
+void ShelfFixture::holdCover(const QPointF &p) {
+  QPointer<QNBookCoverView> cover;
+  for (QGraphicsItem *item : scene.items(p)) {
+    if ((cover = dynamic_cast<QNBookCoverView *>(item)))
+      break;
+  }
+  if (!cover)
+    qWarning("no cover at (%g, %g) to hold", p.x(), p.y());
+  press(p);
+  if (!QTest::qWaitFor([&] { return cover && cover->isHold(); }, 3000))
+    qWarning("the cover at (%g, %g) was not lifted", p.x(), p.y());
 }
 
 void ShelfFixture::holdAndDrag(const QPointF &from, const QPointF &to, int steps) {
-  press(from);
-  QTest::qWait(700);
-  for (int i = 1; i <= steps; ++i) {
+  holdCover(from);
+  for (int i = 1; i <= steps; ++i)
     moveTo(from + (to - from) * (qreal(i) / steps));
-    QTest::qWait(10);
-  }
-  QTest::qWait(50);
   release(to);
-  QTest::qWait(300);
 }
 
 bool ShelfFixture::waitForTransition() {

@@ -26,7 +26,9 @@ struct ShelfFixture {
   void moveTo(const QPointF &scenePoint);
   void release(const QPointF &scenePoint);
   void click(const QPointF &scenePoint);
-  // Press, hold past the long press, then move in steps to target and lift.
+  // Press on a cover and hold until the long press has lifted it.
+  void holdCover(const QPointF &scenePoint);
+  // Hold a cover, then move in steps to target and lift.
   void holdAndDrag(const QPointF &from, const QPointF &to, int steps = 12);
   bool waitForTransition();
   QImage render();
