@@ -15,6 +15,7 @@
 
 #include "shelf/MyNotesViewController.h"
 #include "store/NoteBookManager.h"
+#include "store/StoredDictionary.h"
 
 #include "common/ApplicationNotifications.h"
 #include "common/DiagnosticLog.h"
@@ -48,6 +49,14 @@ AppDelegate::AppDelegate(QObject *parent)
       registration(new PushRegistrationClient(this)) {
   connect(pushChannel, &PushChannel::messageReceived, this,
           &AppDelegate::didReceiveRemoteNotification);
+  // Posted on the reading thread, possibly before the window is up: shown
+  // from the event loop.
+  unreadableFiles = NotificationObservation(
+      QuillUnreadableFileKeptNotification, nullptr, [this](const Notification &notification) {
+        const QString kept = notification.userInfo.value(kKeptPath).toString();
+        QMetaObject::invokeMethod(
+            this, [this, kept] { noticeUnreadableFile(kept); }, Qt::QueuedConnection);
+      });
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) {
             if (state == Qt::ApplicationActive)
@@ -161,6 +170,17 @@ void AppDelegate::didReceiveRemoteNotification(const QVariantMap &payload) {
     QNAlertCenter::sharedQNAlertCenter().dismissAlert(messageAlert, false);
   messageAlert = new QNAlertView(QString(), message.text, QNAlertTypeMessage);
   messageAlert->show();
+}
+
+void AppDelegate::noticeUnreadableFile(const QString &keptPath) {
+  // Without a copy nothing was rebuilt over the file; the log line tells why.
+  if (unreadableFileNoticed || keptPath.isEmpty())
+    return;
+  unreadableFileNoticed = true;
+  QNAlertView::alertWithTitle(QString(),
+                              localizedString(QStringLiteral("UNREADABLE FILE KEPT"))
+                                  .replace(QStringLiteral("%@"), keptPath),
+                              QNAlertTypeMessage);
 }
 
 void AppDelegate::applicationDidBecomeActive() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/NotificationCenter.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QVariantMap>
@@ -63,6 +65,8 @@ Q_SIGNALS:
 
 private:
   void registerForRemoteNotifications();
+  // Tells the user, once a run, that an unreadable notes file was kept aside.
+  void noticeUnreadableFile(const QString &keptPath);
   // Opens the notebook at that index of the shelf; the editor is then the first screen.
   void openNotebookAtStart(int index);
   // Announces leaving the app (hidden, suspended or minimised) and quitting.
@@ -77,4 +81,6 @@ private:
   PushRegistrationClient *registration;
   QPointer<QNAlertView> messageAlert;
   int badge = 0;
+  NotificationObservation unreadableFiles;
+  bool unreadableFileNoticed = false;
 };

@@ -5,6 +5,7 @@
 #include "NoteBookManager.h"
 #include "NotePage.h"
 #include "StoreFiles.h"
+#include "StoredDictionary.h"
 #include "StoredPicture.h"
 #include "TemplateManager.h"
 #include "UniqueIdentifier.h"
@@ -14,14 +15,35 @@
 #include "common/PropertyList.h"
 #include "common/UsageAnalytics.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 const QString kPages = QStringLiteral("page_key");
 const QString kCurrentPage = QStringLiteral("currentPage_key");
+const QString kInfo = QStringLiteral("info");
 
 QString textOf(const QVariant &value) {
   return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+// The identifiers of the page files in a notebook's folder, for an info file
+// that could not be read. Page order is kept nowhere else, so the pages come
+// in the order they were last saved (the oldest first), then by name.
+QVariantList pagesOnDisk(const QString &home) {
+  QFileInfoList files = QDir(home).entryInfoList({QStringLiteral("*.json")}, QDir::Files);
+  std::stable_sort(files.begin(), files.end(), [](const QFileInfo &a, const QFileInfo &b) {
+    const QDateTime aSaved = a.lastModified(), bSaved = b.lastModified();
+    return aSaved != bSaved ? aSaved < bSaved : a.fileName() < b.fileName();
+  });
+  QVariantList pages;
+  for (const QFileInfo &file : files) {
+    const QString identifier = file.fileName().chopped(5);
+    if (isPlainFileName(identifier))
+      pages.append(identifier);
+  }
+  return pages;
 }
 
 void recordPageAmount(int count) {
@@ -51,14 +73,23 @@ QString NoteBook::name() const {
 }
 
 const QVariantMap &NoteBook::info() const {
-  if (!infoData) {
-    // Reading makes no folders: a notebook without files simply has no pages.
-    const QString home = NoteBookManager::homeForBook(*this);
-    const QVariant file =
-        home.isEmpty() ? QVariant() : PropertyList::read(home + QLatin1String("/info.plist"));
-    if (file.isValid() && file.typeId() != QMetaType::QVariantMap)
-      QUILL_LOG_ERROR("notebook: info file", "plist", 0, home + "/info.plist is not a dictionary");
-    infoData = file.toMap();
+  if (infoData)
+    return *infoData;
+  // Reading makes no folders: a notebook without files simply has no pages.
+  const QString home = NoteBookManager::homeForBook(*this);
+  if (home.isEmpty())
+    return infoData.emplace();
+  const QString path = home + QLatin1String("/info.plist");
+  const StoredDictionary file = StoredDictionary::read(path, kPages);
+  infoData = file.value;
+  if (file.unreadable) {
+    const QVariantList pages = pagesOnDisk(home);
+    if (!pages.isEmpty())
+      infoData->insert(kPages, pages);
+    infoData->insert(kInfo, infoDictionary());
+    // The unreadable file is kept beside it, so the rebuilt one may replace it.
+    if (!file.keptPath.isEmpty() && PropertyList::write(path, *infoData))
+      postFileChanged(kFileMethodAdd, path, id, this);
   }
   return *infoData;
 }
@@ -284,7 +315,7 @@ QVariantMap NoteBook::infoDictionary() const {
 }
 
 bool NoteBook::saveData() {
-  mutableInfo().insert(QStringLiteral("info"), infoDictionary());
+  mutableInfo().insert(kInfo, infoDictionary());
   const QString path = infoPath();
   if (path.isEmpty() || !PropertyList::write(path, *infoData))
     return false;

@@ -49,7 +49,9 @@ public:
   QString category() const { return categoryText; }
   void setCategory(const QString &text) { categoryText = text; }
 
-  // The info file's content, read on first use (empty when missing or unreadable).
+  // The info file's content, read on first use: empty when missing; an
+  // unreadable one is kept beside itself (see StoredDictionary) and replaced
+  // by one listing the page files on disk.
   const QVariantMap &info() const;
 
   // Paths; empty when the identifier is unusable or a folder cannot be made.

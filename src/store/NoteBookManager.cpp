@@ -1,23 +1,49 @@
 #include "NoteBookManager.h"
 
 #include "NoteBook.h"
+#include "StoredDictionary.h"
 #include "UniqueIdentifier.h"
-#include "common/AtomicFile.h"
 #include "common/DiagnosticLog.h"
 #include "common/FolderPaths.h"
 #include "common/PropertyList.h"
 #include "common/UsageAnalytics.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 const QString kNotebooks = QStringLiteral("notebooks");
 const QString kIdentifierKey = QStringLiteral("identifier_key");
+const QString kEditDateKey = QStringLiteral("editDate_key");
 // The files the notes folder holds besides the notebook folders.
 const QString kNotesFolderFiles[] = {QStringLiteral("NoteBooks.plist"),
                                      QStringLiteral("SyncInfo.plist")};
+
+// The records of the notebook folders on disk, for a catalogue that could not
+// be read: every folder with a usable identifier and an info file, described
+// by the copy of its record the info file keeps (an unreadable info file is
+// the notebook's to report and rebuild when it is read). The shelf order went
+// with the catalogue; the last edited come first, as a new notebook goes in front.
+QVariantList recordsOnDisk() {
+  QVariantList records;
+  const QDir notes(NoteBookManager::notesFolder());
+  for (const QString &name : notes.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    QFile info(notes.filePath(name + QLatin1String("/info.plist")));
+    if (!NoteBookManager::isUsableIdentifier(name) || !info.open(QIODevice::ReadOnly))
+      continue;
+    QVariantMap record =
+        PropertyList::fromData(info.readAll()).toMap().value(QStringLiteral("info")).toMap();
+    record.insert(kIdentifierKey, name);
+    records.append(record);
+  }
+  std::stable_sort(records.begin(), records.end(), [](const QVariant &a, const QVariant &b) {
+    return a.toMap().value(kEditDateKey).toDateTime() > b.toMap().value(kEditDateKey).toDateTime();
+  });
+  return records;
+}
 
 void recordAmount(int count) {
   UsageAnalytics::shared().event(QStringLiteral("notebook_amount"),
@@ -65,11 +91,10 @@ void NoteBookManager::initData() {
   editing.reset();
   QDir().mkpath(libraryDirectory());
   confirmFileAtPath(notesFolder(), true);
-  const QVariant file = PropertyList::read(cataloguePath());
-  otherEntries = file.toMap();
-  if (file.isValid() && file.typeId() != QMetaType::QVariantMap)
-    QUILL_LOG_ERROR("catalogue: load", "plist", 0, cataloguePath() + " is not a dictionary");
-  const QVariantList records = otherEntries.take(kNotebooks).toList();
+  const StoredDictionary file = StoredDictionary::read(cataloguePath(), kNotebooks);
+  otherEntries = file.value;
+  const QVariantList records =
+      file.unreadable ? recordsOnDisk() : otherEntries.take(kNotebooks).toList();
   QSet<QString> listed;
   for (const QVariant &record : records) {
     const QVariant identifier = record.toMap().value(kIdentifierKey);
@@ -85,6 +110,9 @@ void NoteBookManager::initData() {
     listed.insert(text);
     books.push_back(std::make_shared<NoteBook>(record.toMap()));
   }
+  // The unreadable file is kept beside it, so the rebuilt list may replace it.
+  if (file.unreadable && !file.keptPath.isEmpty())
+    doSave();
 }
 
 NoteBookPtr NoteBookManager::bookAtIndex(int index) const {
@@ -169,11 +197,6 @@ void NoteBookManager::moveBookFromIndex(int from, int to) {
 }
 
 bool NoteBookManager::doSave() {
-  const QByteArray data = catalogueData();
-  return !data.isEmpty() && writeFileAtomically(cataloguePath(), data);
-}
-
-QByteArray NoteBookManager::catalogueData() const {
   QVariantList records;
   records.reserve(qsizetype(books.size() + keptEntries.size()));
   for (const NoteBookPtr &book : books)
@@ -181,5 +204,5 @@ QByteArray NoteBookManager::catalogueData() const {
   records.append(keptEntries);
   QVariantMap file = otherEntries;
   file.insert(kNotebooks, records);
-  return PropertyList::toXml(file);
+  return PropertyList::write(cataloguePath(), file);
 }

@@ -35,8 +35,9 @@ public:
   static bool isUsableIdentifier(const QString &identifier);
 
   // (Re)loads the catalogue from the notes folder of the current home folder;
-  // forgets the editing notebook. A missing or unreadable file is an empty
-  // catalogue and is left as it is until the next save.
+  // forgets the editing notebook. A missing file is an empty catalogue. An
+  // unreadable one is kept beside itself (see StoredDictionary) and replaced
+  // by a catalogue of the notebook folders on disk.
   void initData();
 
   const std::vector<NoteBookPtr> &allBook() const { return books; }
@@ -59,8 +60,6 @@ public:
   void moveBookFromIndex(int from, int to);
   // Writes the catalogue atomically; false when it could not be written.
   bool doSave();
-  // The catalogue file's text as doSave writes it (empty if it cannot be encoded).
-  QByteArray catalogueData() const;
 
   // The notebook open in the page editor; kept even after it is removed.
   NoteBookPtr editingNote() const { return editing; }

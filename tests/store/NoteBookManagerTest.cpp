@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTimeZone>
 
 namespace {
 NoteBookManager &catalogue() {
@@ -34,23 +35,18 @@ QStringList shelf() {
 QVariantList storedRecords() {
   return PropertyList::read(NoteBookManager::cataloguePath()).toMap().value("notebooks").toList();
 }
-
-QByteArray fileBytes(const QString &path) {
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  return file.readAll();
-}
-  void init() { QuillTest::failOnUnexpectedWarnings(); }
 } // namespace
 
 class NoteBookManagerTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void noCatalogueIsAnEmptyShelf() {
     StoreFixture fixture;
     QCOMPARE(catalogue().count(), 0);
     QVERIFY(QFileInfo(StoreFixture::notesFolder()).isDir());
     QVERIFY(!QFileInfo::exists(NoteBookManager::cataloguePath()));
+    QVERIFY(fixture.keptCopies.isEmpty()); // missing is not unreadable
     QVERIFY(catalogue().addNoteBook(makeBook("First")));
     QCOMPARE(storedRecords().size(), 1);
     const QVariantMap record = storedRecords().first().toMap();
@@ -61,24 +57,61 @@ private Q_SLOTS:
     QVERIFY(!record.contains("background_key"));
   }
 
-  void unreadableCatalogueIsEmptyAndUntouched_data() {
+  // What an unreadable catalogue listed is rebuilt from the notebook folders,
+  // after its bytes are kept beside it under a new name.
+  void unreadableCatalogueIsKeptAndRebuilt_data() {
     QTest::addColumn<QString>("fixture");
     QTest::newRow("empty") << "catalogues/empty.plist";
     QTest::newRow("text") << "catalogues/text.plist";
     QTest::newRow("truncated") << "catalogues/truncated.plist";
     QTest::newRow("array root") << "catalogues/array-root.plist";
+    QTest::newRow("notebooks not an array") << "catalogues/wrong-arrays.plist";
   }
-  void unreadableCatalogueIsEmptyAndUntouched() {
+  void unreadableCatalogueIsKeptAndRebuilt() {
     QFETCH(QString, fixture);
     StoreFixture store;
+    const QDateTime monday(QDate(2026, 3, 2), QTime(9, 0), QTimeZone::utc());
+    for (const auto &[name, edited] : {std::pair{"Older", monday}, {"Newer", monday.addDays(1)}}) {
+      const NoteBookPtr book = makeBook(name);
+      QVERIFY(catalogue().addNoteBook(book));
+      book->setLatestEditDate(edited);
+      QVERIFY(book->saveData());
+    }
+    // Neither a folder without an info file nor a hidden one is a notebook.
+    QDir().mkpath(StoreFixture::notesFolder() + "/com.quill.stray/src");
+    StoreFixture::writeText(StoreFixture::notesFolder() + "/.staged/info.plist",
+                            PropertyList::toXml(QVariantMap()));
     StoreFixture::install(fixture, NoteBookManager::cataloguePath());
-    const QByteArray before = fileBytes(NoteBookManager::cataloguePath());
+    const QByteArray before = StoreFixture::readBytes(NoteBookManager::cataloguePath());
+    store.forget();
+    // Once for each of the two unreadable loads.
+    QuillTest::expectLogLine("stored dictionary: read", "\"notebooks\"");
+    QuillTest::expectLogLine("stored dictionary: read", "\"notebooks\"");
+
     catalogue().initData();
-    QCOMPARE(catalogue().count(), 0);
-    QVERIFY(!catalogue().bookAtIndex(0));
-    catalogue().moveBookFromIndex(0, 0);
-    catalogue().removeBookAtIndex(0);
-    QCOMPARE(fileBytes(NoteBookManager::cataloguePath()), before);
+    QCOMPARE(shelf(), (QStringList{"Newer", "Older"}));
+    QCOMPARE(store.keptCopies.size(), 1);
+    const QString kept = store.keptCopies.first();
+    QCOMPARE(QFileInfo(kept).absolutePath(), StoreFixture::notesFolder());
+    QVERIFY2(QRegularExpression("^NoteBooks\\.plist\\.unreadable-\\d{8}-\\d{6}$")
+                 .match(QFileInfo(kept).fileName())
+                 .hasMatch(),
+             qPrintable(kept));
+    QCOMPARE(StoreFixture::readBytes(kept), before);
+    QCOMPARE(storedRecords().size(), 2);
+
+    // Read again it is a good catalogue; broken again it is kept again, the
+    // earlier copy untouched.
+    catalogue().initData();
+    QCOMPARE(shelf(), (QStringList{"Newer", "Older"}));
+    QCOMPARE(store.keptCopies.size(), 1);
+    StoreFixture::install(fixture, NoteBookManager::cataloguePath());
+    catalogue().initData();
+    QCOMPARE(store.keptCopies.size(), 2);
+    QVERIFY(store.keptCopies[1] != kept);
+    QCOMPARE(StoreFixture::readBytes(store.keptCopies[1]), before);
+    QCOMPARE(StoreFixture::readBytes(kept), before);
+    QCOMPARE(shelf(), (QStringList{"Newer", "Older"}));
   }
 
   void unsafeEntriesAreSkippedAndKept() {
@@ -157,6 +190,7 @@ private Q_SLOTS:
                                 QVariantMap{{"notebooks", QVariantList{unsafe, good}}}));
     if (!QFileInfo::exists(victim))
       StoreFixture::writeText(victim, "kept");
+    QuillTest::expectLogLine("catalogue: entry skipped", qPrintable(identifier));
     catalogue().initData();
     QCOMPARE(shelf(), QStringList{"Good"});
     NoteBook named(unsafe);

@@ -9,6 +9,7 @@
 #include "store/NotePage.h"
 #include "store/PhotoWidgetData.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
@@ -43,8 +44,8 @@ QString order(const NoteBook &book) {
 class NoteBookTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
-  void withoutInfoFileHasNoPages() {
   void init() { QuillTest::failOnUnexpectedWarnings(); }
+  void withoutInfoFileHasNoPages() {
     StoreFixture fixture;
     NoteBook book(catalogue().newNoteBookIdentifier());
     QCOMPARE(book.pageCount(), 0);
@@ -59,23 +60,49 @@ private Q_SLOTS:
     QCOMPARE(info.value("info").toMap().value("pagecount_key").toLongLong(), 1);
   }
 
-  void unreadableInfoFileIsEmptyAndUntouched_data() {
+  // An unreadable info file is kept beside it and its page list rebuilt from
+  // the page files, in the order they were saved.
+  void unreadableInfoFileIsKeptAndItsPagesRebuilt_data() {
     QTest::addColumn<QString>("fixture");
     QTest::newRow("empty") << "catalogues/empty.plist";
     QTest::newRow("text") << "catalogues/text.plist";
     QTest::newRow("truncated") << "catalogues/truncated.plist";
     QTest::newRow("array") << "catalogues/array-root.plist";
+    QTest::newRow("pages not an array") << "catalogues/wrong-arrays.plist";
   }
-  void unreadableInfoFileIsEmptyAndUntouched() {
+  void unreadableInfoFileIsKeptAndItsPagesRebuilt() {
     QFETCH(QString, fixture);
     StoreFixture store;
-    NoteBook book(catalogue().newNoteBookIdentifier());
-    StoreFixture::install(fixture, NoteBookManager::homeForBook(book) + "/info.plist");
-    const qint64 size = QFileInfo(book.infoPath()).size();
-    QCOMPARE(book.pageCount(), 0);
-    QCOMPARE(book.currentPage(), 0);
-    QVERIFY(book.infoDictionary().contains("identifier_key"));
-    QCOMPARE(QFileInfo(book.infoPath()).size(), size);
+    const QString identifier = listedBook()->identifier();
+    const QString home = NoteBookManager::homeForBook(NoteBook(identifier));
+    const QDateTime saved = QDateTime::currentDateTime().addDays(-1);
+    for (const auto &[letter, minutes] : {std::pair{'a', 20}, {'b', 0}, {'c', 10}}) {
+      QFile page(home + "/" + QString(32, QLatin1Char(letter)) + ".json");
+      QVERIFY(page.open(QIODevice::WriteOnly));
+      QVERIFY(page.write("{}") == 2 && page.flush());
+      QVERIFY(page.setFileTime(saved.addSecs(60 * minutes), QFileDevice::FileModificationTime));
+    }
+    StoreFixture::writeText(home + "/notes.txt", "not a page");
+    StoreFixture::install(fixture, home + "/info.plist");
+    const QByteArray before = StoreFixture::readBytes(home + "/info.plist");
+    store.forget();
+    QuillTest::expectLogLine("stored dictionary: read", "\"page_key\"");
+
+    catalogue().initData();
+    const NoteBookPtr book = catalogue().bookWithIdentifier(identifier);
+    QCOMPARE(order(*book), QString("BCA"));
+    QCOMPARE(book->currentPage(), 0);
+    QCOMPARE(store.keptCopies.size(), 1);
+    QVERIFY(QFileInfo(store.keptCopies.first()).fileName().startsWith("info.plist.unreadable-"));
+    QCOMPARE(StoreFixture::readBytes(store.keptCopies.first()), before);
+    QCOMPARE(store.fileChanges(), QStringList{"ADD info.plist"});
+    const QVariantMap info = PropertyList::read(book->infoPath()).toMap();
+    QCOMPARE(info.value("page_key").toList().size(), 3);
+    QCOMPARE(info.value("info").toMap().value("identifier_key").toString(), identifier);
+
+    catalogue().initData();
+    QCOMPARE(order(*catalogue().bookWithIdentifier(identifier)), QString("BCA"));
+    QCOMPARE(store.keptCopies.size(), 1);
   }
 
   void wrongTypesInTheInfoFileAreAbsent() {

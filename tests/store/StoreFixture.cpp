@@ -4,6 +4,7 @@
 #include "common/UsageAnalytics.h"
 #include "store/FileChangeNotification.h"
 #include "store/NoteBookManager.h"
+#include "store/StoredDictionary.h"
 #include "store/TemplateManager.h"
 
 #include <QDir>
@@ -14,7 +15,11 @@
 
 StoreFixture::StoreFixture(const QString &resources)
     : observation(QuillSyncFileChangedNotification, nullptr,
-                  [this](const Notification &n) { notifications.push_back(n); }) {
+                  [this](const Notification &n) { notifications.push_back(n); }),
+      unreadableObservation(QuillUnreadableFileKeptNotification, nullptr,
+                            [this](const Notification &n) {
+                              keptCopies.append(n.userInfo.value(kKeptPath).toString());
+                            }) {
   setHomeFolder(dir.path());
   QDir().mkpath(libraryPathWithName("Caches"));
   QDir().mkpath(temporaryPathWithName(""));
@@ -49,6 +54,12 @@ void StoreFixture::writeText(const QString &path, const QByteArray &text) {
   QFile file(path);
   file.open(QIODevice::WriteOnly | QIODevice::Truncate);
   file.write(text);
+}
+
+QByteArray StoreFixture::readBytes(const QString &path) {
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  return file.readAll();
 }
 
 void StoreFixture::blockPath(const QString &path) {
@@ -95,5 +106,6 @@ QVariantMap StoreFixture::lastAttributes(const QString &event) const {
 
 void StoreFixture::forget() {
   notifications.clear();
+  keptCopies.clear();
   QFile::remove(UsageAnalytics::shared().logFile());
 }
