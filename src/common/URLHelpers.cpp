@@ -3,6 +3,13 @@
 #include "Encodings.h"
 
 #include <QStringList>
+#include <QUrl>
+
+bool isWebAddress(const QUrl &url) {
+  const QString scheme = url.scheme();
+  return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+         !url.host().isEmpty();
+}
 
 QString URLStringWithoutQuery(const QString &url) {
   const qsizetype mark = url.indexOf(QLatin1Char('?'));

@@ -3,7 +3,14 @@
 #include <QString>
 #include <QVariantMap>
 
-// Query-string building for requests, signed and plain.
+class QUrl;
+
+// Query-string building for requests, signed and plain, and the one kind of
+// address Quill hands to a browser.
+
+// True for an absolute http or https address with a host: the only kind
+// that may be opened for the user or asked for a service.
+bool isWebAddress(const QUrl &url);
 
 // The text before the first "?" (the whole text when there is none).
 QString URLStringWithoutQuery(const QString &url);

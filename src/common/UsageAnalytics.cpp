@@ -1,6 +1,7 @@
 #include "UsageAnalytics.h"
 
 #include "DiagnosticLog.h"
+#include "URLHelpers.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -120,7 +121,15 @@ bool UsageAnalytics::checkUpdate(const QString &currentVersion, UpdateAnswer ans
           QUILL_LOG_ERROR("update check: answer", "json", error.error, error.errorString());
           return;
         }
-        answer(document.object().toVariantMap());
+        const QVariantMap info = document.object().toVariantMap();
+        // The download page is opened for the user, so it has to be a web page.
+        const QVariant page = info.value(QStringLiteral("path"));
+        if (page.isValid() && !isWebAddress(QUrl(page.toString()))) {
+          QUILL_LOG_ERROR("update check: download page refused", "url", 0,
+                          "not an http or https address: " + page.toString());
+          return;
+        }
+        answer(info);
       });
   return true;
 }

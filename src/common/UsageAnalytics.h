@@ -33,7 +33,8 @@ public:
   void setUpdateCheckAddress(const QUrl &address);
   // Starts the check; answer runs on the asking thread with the service's
   // dictionary. False (with a log line) when no address is set; a failed
-  // request or an answer that is not a JSON object is logged and not answered.
+  // request, an answer that is not a JSON object or one whose "path" is not an
+  // http or https address is logged and not answered.
   bool checkUpdate(const QString &currentVersion, UpdateAnswer answer);
 
 private:

@@ -24,6 +24,7 @@
 #include "common/NotificationCenter.h"
 #include "common/QNAlertCenter.h"
 #include "common/QNAlertView.h"
+#include "common/URLHelpers.h"
 #include "common/UsageAnalytics.h"
 
 #include <QDateTime>
@@ -125,9 +126,14 @@ void AppDelegate::launchReachabilityDetect() {
 void AppDelegate::updateInfo(const QVariantMap &info) {
   if (!info.value(QStringLiteral("update")).toBool())
     return;
+  const QUrl page(info.value(QStringLiteral("path")).toString());
+  if (!isWebAddress(page)) {
+    QUILL_LOG_ERROR("update check: download page refused", "url", 0,
+                    "not an http or https address: " + page.toString());
+    return;
+  }
   defaults->setFloat(QStringLiteral("lastUpdateDate"), float(QDateTime::currentSecsSinceEpoch()));
   defaults->synchronize();
-  const QUrl page(info.value(QStringLiteral("path")).toString());
   const QString message =
       localizedString(QStringLiteral("New Version Comfirm"))
           .replace(QStringLiteral("%@"), info.value(QStringLiteral("version")).toString());

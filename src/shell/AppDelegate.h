@@ -35,7 +35,8 @@ public:
   bool didFinishLaunchingWithOptions(const LaunchOptions &options);
 
   void launchReachabilityDetect();
-  // The update service's answer {"update", "path", "version"}.
+  // The update service's answer {"update", "path", "version"}; offers to open
+  // "path" only when it is an http or https address.
   void updateInfo(const QVariantMap &info);
   void didRegisterForRemoteNotificationsWithDeviceToken(const QByteArray &token);
   void registerPushToken(const QString &text);

@@ -1,5 +1,7 @@
 #include "LaunchOptions.h"
 
+#include "common/URLHelpers.h"
+
 #include <QCommandLineParser>
 #include <QStandardPaths>
 
@@ -69,6 +71,5 @@ QUrl LaunchOptions::serviceAddress(const QString &text) {
   if (text.trimmed().isEmpty())
     return {};
   const QUrl url = QUrl::fromUserInput(text.trimmed());
-  const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
-  return web && !url.host().isEmpty() ? url : QUrl();
+  return isWebAddress(url) ? url : QUrl();
 }

@@ -6,14 +6,42 @@
 #include "shell/UpdateSchedule.h"
 
 #include <QDateTime>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 #include <QUrlQuery>
+
+namespace {
+// Keeps the warnings logged while it lives, and passes them on.
+class LogCapture {
+public:
+  LogCapture() { previous = qInstallMessageHandler(&LogCapture::keep); }
+  ~LogCapture() {
+    qInstallMessageHandler(previous);
+    lines().clear();
+  }
+  bool contains(const QString &text) const { return lines().join('\n').contains(text); }
+
+private:
+  static QStringList &lines() {
+    static QStringList kept;
+    return kept;
+  }
+  static void keep(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (type == QtWarningMsg)
+      lines().append(message);
+    previous(type, context, message);
+  }
+  static inline QtMessageHandler previous = nullptr;
+};
+} // namespace
 
 // The once-a-day rule on single-precision stored dates, and the HTTP check
 // that answers the update dictionary.
 class UpdateCheckTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  void init() { QuillTest::failOnUnexpectedWarnings(); }
   void dayRule_data() {
     QTest::addColumn<double>("secondsAgo"); // -1: never stored
     QTest::addColumn<bool>("due");
@@ -41,7 +69,6 @@ private Q_SLOTS:
     QVERIFY(UsageAnalytics::shared().checkUpdate("1.3",
                                                  [&](const QVariantMap &info) { answer = info; }));
     QVERIFY(QTest::qWaitFor([&] { return !answer.isEmpty(); }, 5000));
-  void init() { QuillTest::failOnUnexpectedWarnings(); }
     QCOMPARE(answer.value("update").toBool(), true);
     QCOMPARE(answer.value("path").toString(), QString("http://example.test/get"));
     QCOMPARE(answer.value("version").toString(), QString("2.0"));
@@ -70,6 +97,39 @@ private Q_SLOTS:
     QVERIFY(server.waitForRequests(1));
     QTest::qWait(100);
     QVERIFY(!answered);
+  }
+
+  // The answer's download page is opened for the user: only a web address may be.
+  void downloadPageMustBeAWebAddress_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("https") << "https://example.test/get" << true;
+    QTest::newRow("http, upper case") << "HTTP://example.test/get" << true;
+    QTest::newRow("file") << "file:///etc/passwd" << false;
+    QTest::newRow("javascript") << "javascript:alert(1)" << false;
+    QTest::newRow("another scheme") << "smb://example.test/share" << false;
+    QTest::newRow("no host") << "http:///etc/passwd" << false;
+    QTest::newRow("relative") << "get/quill" << false;
+    QTest::newRow("not a text") << "" << false;
+  }
+  void downloadPageMustBeAWebAddress() {
+    QFETCH(QString, path);
+    QFETCH(bool, answered);
+    const QJsonValue page = path.isEmpty() ? QJsonValue(7) : QJsonValue(path);
+    FakeHttpServer server(QJsonDocument(QJsonObject{{"update", true}, {"path", page}}).toJson());
+    UsageAnalytics::shared().setUpdateCheckAddress(server.address());
+    if (!answered)
+      QuillTest::expectLogLine("update check: download page refused", qPrintable(path));
+    LogCapture log;
+    bool heard = false;
+    QVERIFY(
+        UsageAnalytics::shared().checkUpdate("1.3", [&](const QVariantMap &) { heard = true; }));
+    if (answered) {
+      QTRY_VERIFY(heard);
+      return;
+    }
+    QTRY_VERIFY(log.contains("download page refused"));
+    QVERIFY(!heard);
   }
 
   void noAddressSendsNothing() {
