@@ -50,6 +50,7 @@ AppDelegate::AppDelegate(QObject *parent)
       registration(new PushRegistrationClient(this)) {
   connect(pushChannel, &PushChannel::messageReceived, this,
           &AppDelegate::didReceiveRemoteNotification);
+  connect(pushChannel, &PushChannel::startReceived, this, &AppDelegate::didReceiveStart);
   // Posted on the reading thread, possibly before the window is up: shown
   // from the event loop.
   unreadableFiles = NotificationObservation(
@@ -176,6 +177,17 @@ void AppDelegate::didReceiveRemoteNotification(const QVariantMap &payload) {
     QNAlertCenter::sharedQNAlertCenter().dismissAlert(messageAlert, false);
   messageAlert = new QNAlertView(QString(), message.text, QNAlertTypeMessage);
   messageAlert->show();
+}
+
+void AppDelegate::didReceiveStart(const QStringList &arguments) {
+  qInfo("start: handed over by another start on this home (%s); raising the window",
+        qPrintable(arguments.join(QLatin1Char(' '))));
+  if (!mainWindow)
+    return;
+  if (mainWindow->isMinimized())
+    mainWindow->showNormal();
+  mainWindow->raise();
+  mainWindow->activateWindow();
 }
 
 void AppDelegate::noticeUnreadableFile(const QString &keptPath) {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QVariantMap>
 #include <memory>
 
@@ -42,6 +43,9 @@ public:
   void registerPushToken(const QString &text);
   void didFailToRegisterForRemoteNotificationsWithError(const QString &error);
   void didReceiveRemoteNotification(const QVariantMap &payload);
+  // Another start of Quill on this home handed over to this one: the window
+  // comes to the front.
+  void didReceiveStart(const QStringList &arguments);
   void applicationDidBecomeActive();
 
   // The badge number the application keeps; never below zero.

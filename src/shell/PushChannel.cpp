@@ -3,15 +3,19 @@
 #include "common/DiagnosticLog.h"
 #include "common/Identifiers.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 
 namespace {
 constexpr int timeoutMs = 2000;
 constexpr qint64 largestPayload = 64 * 1024;
+const QString startKey = QStringLiteral("start");
 } // namespace
 
 QString PushChannel::serverNameForHome(const QString &homeFolder) {
@@ -38,6 +42,21 @@ bool PushChannel::send(const QString &serverName, const QByteArray &payload, QSt
   socket.disconnectFromServer();
   if (socket.state() != QLocalSocket::UnconnectedState)
     socket.waitForDisconnected(timeoutMs);
+  return true;
+}
+
+bool PushChannel::sendStart(const QString &serverName, const QStringList &arguments, int timeoutMs,
+                            QString *error) {
+  const QByteArray payload =
+      QJsonDocument(QJsonObject{{startKey, QJsonArray::fromStringList(arguments)}})
+          .toJson(QJsonDocument::Compact);
+  const QDeadlineTimer deadline(timeoutMs);
+  // The running instance listens only once its own start is done.
+  while (!send(serverName, payload, error)) {
+    if (deadline.hasExpired())
+      return false;
+    QThread::msleep(100);
+  }
   return true;
 }
 
@@ -78,7 +97,9 @@ void PushChannel::read(QLocalSocket *socket) {
     const QByteArray line = socket->readLine().trimmed();
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(line, &parseError);
-    if (document.isObject())
+    if (document.isObject() && document.object().value(startKey).isArray())
+      Q_EMIT startReceived(document.object().value(startKey).toVariant().toStringList());
+    else if (document.isObject())
       Q_EMIT messageReceived(document.object().toVariantMap());
     else
       QUILL_LOG_ERROR("push channel: payload", "json", parseError.error, parseError.errorString());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QVariantMap>
 
 class QLocalServer;
@@ -8,8 +9,9 @@ class QLocalSocket;
 
 // The local stand-in for the system's push service: the running instance
 // listens on a local socket named after its home folder, and `quill --push`
-// hands it one payload, a JSON object on one line. Only the user who runs the
-// instance can connect. Main thread.
+// hands it one payload, a JSON object on one line. A second start of Quill on
+// the same home hands over its start in the same way, as {"start": [its
+// arguments]}. Only the user who runs the instance can connect. Main thread.
 class PushChannel : public QObject {
   Q_OBJECT
 public:
@@ -19,6 +21,11 @@ public:
   // Sends payload (a JSON object) to the instance listening on serverName.
   // False with a reason in error when no instance listens or sending failed.
   static bool send(const QString &serverName, const QByteArray &payload, QString *error);
+  // Hands a start with these arguments (without the program) to the instance
+  // listening on serverName, waiting up to timeoutMs for one that is still
+  // starting to listen. False with a reason in error when none answered.
+  static bool sendStart(const QString &serverName, const QStringList &arguments, int timeoutMs,
+                        QString *error);
 
   explicit PushChannel(QObject *parent = nullptr);
   ~PushChannel() override;
@@ -29,6 +36,8 @@ public:
 
 Q_SIGNALS:
   void messageReceived(const QVariantMap &payload);
+  // Another start of Quill on this home handed over, with its arguments.
+  void startReceived(const QStringList &arguments);
 
 private:
   void accept();

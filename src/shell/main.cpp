@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 #include "AppVersion.h"
+#include "HomeLock.h"
 #include "LaunchOptions.h"
 #include "PushChannel.h"
 #include "QNWindow.h"
@@ -28,6 +29,23 @@ int sendPush(int argc, char **argv, const LaunchOptions &options) {
                         &error))
     return 0;
   std::fprintf(stderr, "quill: %s\n", qPrintable(error));
+  return 1;
+}
+
+// Another Quill runs on this home: this start goes to it instead. A
+// screenshot of a home in use would show that one's state, not a start's.
+int handOverStart(int argc, char **argv, const LaunchOptions &options, const QString &reason) {
+  QCoreApplication app(argc, argv);
+  if (!options.screenshotPath.isEmpty()) {
+    std::fprintf(stderr, "quill: %s; no screenshot taken\n", qPrintable(reason));
+    return 1;
+  }
+  QString error;
+  if (PushChannel::sendStart(PushChannel::serverNameForHome(options.homeFolder),
+                             QCoreApplication::arguments().mid(1), 10000, &error))
+    return 0;
+  std::fprintf(stderr, "quill: %s, which did not answer: %s\n", qPrintable(reason),
+               qPrintable(error));
   return 1;
 }
 
@@ -61,13 +79,26 @@ int main(int argc, char **argv) {
   if (!options->screenshotPath.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Quill"));
-  QApplication::setApplicationVersion(bundleVersionText());
   if (!prepareHomeFolder(options->homeFolder)) {
     std::fprintf(stderr, "quill: cannot use the home folder %s\n", qPrintable(options->homeFolder));
     return 1;
   }
+  // Held for the whole run, before anything in the home folder is read.
+  HomeLock lock(options->homeFolder);
+  QString lockError;
+  switch (lock.tryLock(&lockError)) {
+  case HomeLock::Outcome::Taken:
+    break;
+  case HomeLock::Outcome::InUse:
+    return handOverStart(argc, argv, *options, lockError);
+  case HomeLock::Outcome::Failed:
+    std::fprintf(stderr, "quill: %s\n", qPrintable(lockError));
+    return 1;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quill"));
+  QApplication::setApplicationVersion(bundleVersionText());
   setResourceFolder(findResourceFolder(QApplication::applicationDirPath()));
 
   NotePageController::registerScreen();
