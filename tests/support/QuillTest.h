@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 
 class QImage;
-class QString;
 
 // Registry of the Qt Test classes linked into one subsystem's test program.
 namespace QuillTest {
@@ -19,7 +19,7 @@ void failOnUnexpectedWarnings();
 
 // Expects one diagnostic log line (QUILL_LOG_ERROR) in the running test function: the one with
 // this label whose details end with detailsEnd.
-void expectLogLine(const char *label, const char *detailsEnd = "");
+void expectLogLine(const char *label, const QString &detailsEnd = {});
 
 // Keeps a picture for a look by eye as <name>.png in $QUILL_SNAPSHOT_DIR; without it, nothing
 // is written.

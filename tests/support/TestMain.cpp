@@ -23,14 +23,18 @@ std::map<std::string, QuillTest::Factory> &registry() {
   return tests;
 }
 
-// The program's temporary folder, the user's home and data folders and Quill's home all lie in
-// a folder of the run's own, removed at its end: a test that names none of its own writes
-// there, never into the real home, the shared temporary folder or the checkout.
+// The program's temporary and runtime folders, the user's home and data folders and Quill's home
+// all lie in a folder of the run's own, removed at its end: a test that names none of its own
+// writes there, never into the real home, the shared temporary folder or the checkout.
 void confine(const QTemporaryDir &folder) {
   const QByteArray root = QFile::encodeName(folder.path());
-  for (const char *sub : {"tmp", "home", "home/.local/share", "home/.config", "home/.cache"})
+  for (const char *sub :
+       {"tmp", "runtime", "home", "home/.local/share", "home/.config", "home/.cache"})
     QDir(folder.path()).mkpath(QString::fromLatin1(sub));
+  QFile::setPermissions(folder.path() + QStringLiteral("/runtime"),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   qputenv("TMPDIR", root + "/tmp");
+  qputenv("XDG_RUNTIME_DIR", root + "/runtime");
   qputenv("HOME", root + "/home");
   qputenv("XDG_DATA_HOME", root + "/home/.local/share");
   qputenv("XDG_CONFIG_HOME", root + "/home/.config");

@@ -35,10 +35,10 @@ void QuillTest::failOnUnexpectedWarnings() {
   QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
 }
 
-void QuillTest::expectLogLine(const char *label, const char *detailsEnd) {
+void QuillTest::expectLogLine(const char *label, const QString &detailsEnd) {
   // "<function>(<line>): <label>: <domain> <code> <details>"
   const QString pattern = QStringLiteral("\\(\\d+\\): %1: \\S+ -?\\d+ .*%2$")
                               .arg(QRegularExpression::escape(QLatin1String(label)),
-                                   QRegularExpression::escape(QString::fromUtf8(detailsEnd)));
+                                   QRegularExpression::escape(detailsEnd));
   QTest::ignoreMessage(QtWarningMsg, QRegularExpression(pattern));
 }
