@@ -149,7 +149,7 @@ private Q_SLOTS:
     QVERIFY(PushChannel::send(channel, R"({"aps": {"alert": "Second"}})", &error));
     QVERIFY(QTest::qWaitFor([] { return alertTips() == QStringList{"Second"}; }, 5000));
     QCOMPARE(delegate->alertView()->tip(), QString("Second"));
-    QTest::qWait(100);
+    QTest::qWait(100); // nothing to await: a message shown twice would come late
     QCOMPARE(QNAlertCenter::sharedQNAlertCenter().alerts().size(), 1);
   }
 
@@ -193,9 +193,9 @@ private Q_SLOTS:
     options.updateCheckAddress = server.address();
     launch(options);
     if (requests)
-      QVERIFY(server.waitForRequests(requests));
+      QVERIFY(server.waitForAnswers(requests)); // the client has its answer before the server goes
     else
-      QTest::qWait(200);
+      QTest::qWait(200); // nothing to await: a check sent against the schedule would come late
     QCOMPARE(server.requests().size(), requests);
   }
 

@@ -9,7 +9,10 @@ FakeHttpServer::FakeHttpServer(QByteArray answerBody, int status)
   connect(&server, &QTcpServer::newConnection, this, [this] {
     while (QTcpSocket *socket = server.nextPendingConnection()) {
       connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-      connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+      connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        answered += socket->property("answered").toBool();
+        socket->deleteLater();
+      });
     }
   });
 }
@@ -20,6 +23,10 @@ QUrl FakeHttpServer::address() const {
 
 bool FakeHttpServer::waitForRequests(int n, int timeoutMs) {
   return QTest::qWaitFor([&] { return received.size() >= n; }, timeoutMs);
+}
+
+bool FakeHttpServer::waitForAnswers(int n, int timeoutMs) {
+  return QTest::qWaitFor([&] { return answered >= n; }, timeoutMs);
 }
 
 // Waits for the whole request (headers, then Content-Length bytes) before
@@ -52,5 +59,6 @@ void FakeHttpServer::serve(QTcpSocket *socket) {
   socket->write("HTTP/1.1 " + QByteArray::number(status) +
                 " Answer\r\nContent-Type: application/json\r\n" + "Content-Length: " +
                 QByteArray::number(answer.size()) + "\r\nConnection: close\r\n\r\n" + answer);
+  socket->setProperty("answered", true);
   socket->disconnectFromHost();
 }

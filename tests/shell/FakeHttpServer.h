@@ -23,6 +23,9 @@ public:
   const QList<Request> &requests() const { return received; }
   // Waits (running the event loop) until n requests have arrived.
   bool waitForRequests(int n, int timeoutMs = 5000);
+  // Waits until n answers have been written out in full and their connections closed, so that
+  // the server can go without cutting a client off.
+  bool waitForAnswers(int n, int timeoutMs = 5000);
 
 private:
   void serve(QTcpSocket *socket);
@@ -31,4 +34,5 @@ private:
   QByteArray answer;
   int status;
   QList<Request> received;
+  int answered = 0;
 };

@@ -71,6 +71,7 @@ private Q_SLOTS:
 
   void firstRunCopyOverExistingNotesFails() {
     QVERIFY(QDir().mkpath(notes("")));
+    QuillTest::expectLogLine("folder copy: target", "/Library/Notes already exists");
     UserDefaults defaults;
     NotesInstaller(defaults).installForVersion(1.3f);
     QCOMPARE(UserDefaults().boolForKey("appInited"), false);
@@ -80,6 +81,7 @@ private Q_SLOTS:
 
   void missingShippedNotesLeavesAppNotInited() {
     setResourceFolder(home.path() + "/no-resources");
+    QuillTest::expectLogLine("folder copy: source", "/no-resources/Notes_EN is not a folder");
     UserDefaults defaults;
     QVERIFY(!NotesInstaller(defaults).initApp());
     QCOMPARE(defaults.boolForKey("appInited"), false);
@@ -126,6 +128,8 @@ private Q_SLOTS:
     QVERIFY(catalogue.open(QIODevice::WriteOnly | QIODevice::Truncate));
     catalogue.write("<?xml version=\"1.0\"?><plist><dict><key>notebooks</key>");
     catalogue.close();
+    QuillTest::expectLogLine("property list: parse", "/NoteBooks.plist is empty or not a property list");
+    QuillTest::expectLogLine("tutorial upgrade: catalogue", "/NoteBooks.plist is unreadable; left as it is");
     UserDefaults defaults;
     NotesInstaller(defaults).installForVersion(2.0f);
     QVERIFY(catalogue.open(QIODevice::ReadOnly));
@@ -139,6 +143,7 @@ private Q_SLOTS:
     QVERIFY(QFile::copy(QUILL_TEST_DATA_DIR "/resources/Notes_EN/NoteBooks.plist",
                         shipped + "/Notes_EN/NoteBooks.plist"));
     setResourceFolder(shipped);
+    QuillTest::expectLogLine("folder copy: source", "/Notes_EN/" + tutorial + " is not a folder");
     UserDefaults defaults;
     NotesInstaller(defaults).installForVersion(1.1f);
     QVERIFY(QFile::exists(notes(tutorial + "/old-page.json")));

@@ -4,6 +4,8 @@
 
 #include "shell/PushRegistrationClient.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrlQuery>
@@ -69,6 +71,9 @@ private Q_SLOTS:
     PushRegistrationClient client;
     client.setServiceAddress(server.address());
     QSignalSpy finished(&client, &PushRegistrationClient::finished);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^Error: Error transferring .*/apns/register.json - "
+                                            "server replied: Answer$"));
     QVERIFY(client.registerPushToken("<0a1b>"));
     QVERIFY(finished.wait(5000));
     QCOMPARE(finished.at(0).at(0).toBool(), false);
@@ -78,7 +83,7 @@ private Q_SLOTS:
     PushRegistrationClient client;
     QSignalSpy finished(&client, &PushRegistrationClient::finished);
     QVERIFY(!client.registerPushToken("<0a1b>"));
-    QTest::qWait(50);
+    QCoreApplication::processEvents(); // a queued finished would arrive here
     QCOMPARE(finished.size(), 0);
   }
 };
