@@ -20,6 +20,7 @@
 #include "shell/QNWindow.h"
 #include "shell/ShellFolders.h"
 #include "sketch/PopoverItem.h"
+#include "store/StyledText.h"
 #include "store/NoteBook.h"
 #include "store/NoteBookManager.h"
 #include "store/NotePage.h"
@@ -28,6 +29,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -97,7 +99,10 @@ public:
   bool turn(QNButton *arrow) {
     QSignalSpy turned(editor(), &NotePageController::pageTurned);
     click(arrow);
-    return turned.wait(5000);
+    const bool done = turned.wait(5000);
+    // The curl removes itself once control is back in the event loop, as it always is for a user.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return done;
   }
   TextWidget *typedBox() const {
     for (NoteBookWidget *widget : editor()->pageView()->widgets()) {
@@ -126,97 +131,69 @@ class EndToEndTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
   void init() { QuillTest::failOnUnexpectedWarnings(); }
-  void drawTypeTurnReturnAndFindItAgain() {
+  // On a page of its own, which starts empty: after a real restart of the
+  // program the stroke and the typed text are there.
+  void drawTypeLeaveAndFindItAfterARestart() {
     QTemporaryDir dir;
     const QString home = dir.path() + QStringLiteral("/home");
-    QString pageFile;
+    const QPointF middle = (kStrokeFrom + kStrokeTo) / 2;
+    QString pageFile, textFile;
+    QPointF strokeInWindow;
+    QRectF boxInWindow;
     {
       RunningApp app(home);
       QVERIFY(app.started);
       QVERIFY(app.openFirstNotebook());
       NotePageController *editor = app.editor();
-      QCOMPARE(editor->pageLabelText().section('/', 0, 0), QStringLiteral("1"));
       app.click(editor->modeSwitchView());
       QVERIFY(!editor->pageView()->isReadOnly());
+      // Past the tutorial's last page the right arrow adds a new, empty page.
+      const int pages = editor->book()->pageCount();
+      while (editor->book()->currentPage() < pages - 1)
+        QVERIFY(app.turn(editor->nextPageButton()));
+      QVERIFY(app.turn(editor->nextPageButton()));
+      QCOMPARE(editor->book()->pageCount(), pages + 1);
+      QVERIFY(editor->pageView()->widgets().isEmpty());
+      QVERIFY(app.renderPage().pixelColor(middle.toPoint()).lightness() > 200);
 
       app.click(editor->item(NotePageController::kPenTag));
       PopoverItem::sharedPopover()->dismiss(false);
       app.dragOnPage(kStrokeFrom, kStrokeTo);
-
       app.click(editor->item(NotePageController::kTextTag));
       PopoverItem::sharedPopover()->dismiss(false);
-      app.dragOnPage({500, 200}, {720, 320}); // beside the tutorial's boxes
+      app.dragOnPage({500, 200}, {720, 320});
       auto *box = qobject_cast<TextWidget *>(editor->pageView()->activeWidget());
       QVERIFY(box);
       box->textView()->setFocus();
       QTest::keyClicks(app.delegate->window()->viewport(), kTyped);
       QVERIFY(box->text().contains(kTyped));
       pageFile = editor->pageView()->notePage()->dataPath();
-
-      QVERIFY(app.turn(editor->nextPageButton()));
-      QCOMPARE(editor->pageLabelText().section('/', 0, 0), QStringLiteral("2"));
-      app.click(editor->qnNavigationItem()->leftBarItems().first()); // back
+      textFile = editor->book()->resourcePath() + QLatin1Char('/') + box->textName() + QStringLiteral(".plist");
+      strokeInWindow = editor->pageView()->mapToScene(middle);
+      boxInWindow = box->mapRectToScene(box->boundingRect()).adjusted(8, 30, -8, -8);
+      app.click(editor->qnNavigationItem()->leftBarItems().first()); // back: saves and leaves
       QVERIFY(app.waitForScreen());
       QCOMPARE(app.navigation()->currentController(), app.delegate->rootScreen());
     }
-
+    QCOMPARE(StyledText::read(textFile).plainText(), kTyped);
     QFile stored(pageFile);
     QVERIFY(stored.open(QIODevice::ReadOnly));
-    QVERIFY(stored.readAll().contains("TextWidget"));
+    QVERIFY(stored.readAll().contains("TextWidgetData"));
 
-    RunningApp again(home);
-    QVERIFY(again.started);
-    QVERIFY(again.openFirstNotebook());
-    // The notebook opens where it was left: on its second page.
-    QCOMPARE(again.editor()->pageLabelText().section('/', 0, 0), QStringLiteral("2"));
-    QVERIFY(again.turn(again.editor()->prePageButton()));
-    QVERIFY2(again.typedBox(), "the typed text box is back");
-    const QImage page = again.renderPage();
-    const QPointF middle = (kStrokeFrom + kStrokeTo) / 2;
-    QVERIFY2(page.pixelColor(middle.toPoint()).lightness() < 100, "the stroke is back");
-    NoteBook *book = again.editor()->book();
-    QVERIFY(QFile::exists(NotePage(book, book->pageIdentifierAtIndex(0)).sketchImagePath()));
-  }
-
-  // A catalogue and an info file that cannot be read: the shelf comes back
-  // from the notebook folders, and the user is told once.
-  void unreadableFilesAreKeptAndTheUserToldOnce() {
-    QTemporaryDir dir;
-    const QString home = dir.path() + QStringLiteral("/home");
-    QStringList shelved;
-    {
-      RunningApp app(home);
-      QVERIFY(app.started);
-      for (const NoteBookPtr &book : NoteBookManager::sharedNoteBookManager().allBook())
-        shelved.append(book->identifier());
+    // The program started anew opens the notebook where it was left: on the new page.
+    const QString shot = dir.path() + QStringLiteral("/after.png");
+    QProcess quill;
+    quill.start(QUILL_APP_PATH, {"--home", home, "--notebook", "1", "--screenshot", shot});
+    QVERIFY(quill.waitForFinished(30000));
+    QVERIFY2(quill.exitCode() == 0, quill.readAllStandardError().constData());
+    const QImage after(shot);
+    QVERIFY2(after.pixelColor(strokeInWindow.toPoint()).lightness() < 100, "the stroke is back");
+    int inked = 0;
+    for (int y = int(boxInWindow.top()); y < int(boxInWindow.bottom()); ++y) {
+      for (int x = int(boxInWindow.left()); x < int(boxInWindow.right()); ++x)
+        inked += after.pixelColor(x, y).lightness() < 100;
     }
-    QVERIFY(!shelved.isEmpty());
-    const QString catalogue = NoteBookManager::cataloguePath();
-    const QString info = NoteBookManager::notesFolder() + "/" + shelved.first() + "/info.plist";
-    for (const QString &path : {catalogue, info}) {
-      QFile file(path);
-      QVERIFY(file.open(QIODevice::ReadWrite));
-      QVERIFY(file.resize(file.size() / 2));
-    }
-
-    QuillTest::expectLogLine("stored dictionary: read", "\"notebooks\"");
-    QuillTest::expectLogLine("stored dictionary: read", "\"page_key\"");
-    RunningApp again(home);
-    QVERIFY(again.started);
-    NoteBookManager &manager = NoteBookManager::sharedNoteBookManager();
-    QStringList rebuilt;
-    for (const NoteBookPtr &book : manager.allBook())
-      rebuilt.append(book->identifier());
-    QCOMPARE(QSet<QString>(rebuilt.begin(), rebuilt.end()),
-             QSet<QString>(shelved.begin(), shelved.end()));
-    // The pages of the notebook come from its page files.
-    QVERIFY(manager.bookWithIdentifier(shelved.first())->pageCount() > 0);
-    QCoreApplication::processEvents();
-    const QList<QNAlertView *> alerts = QNAlertCenter::sharedQNAlertCenter().alerts();
-    QCOMPARE(alerts.size(), 1);
-    QCOMPARE(alerts.first()->type(), int(QNAlertTypeMessage));
-    QVERIFY2(alerts.first()->tip().contains("NoteBooks.plist.unreadable-"),
-             qPrintable(alerts.first()->tip()));
+    QVERIFY2(inked > 100, "the typed text is back");
   }
 };
 
