@@ -21,7 +21,8 @@ struct NotificationCenter::State {
 
   bool isObserving(int token) {
     QMutexLocker lock(&mutex);
-    return std::any_of(observers.cbegin(), observers.cend(), [token](const Observer &o) { return o.token == token; });
+    return std::any_of(observers.cbegin(), observers.cend(),
+                       [token](const Observer &o) { return o.token == token; });
   }
 };
 
@@ -36,14 +37,17 @@ NotificationCenter &NotificationCenter::defaultCenter() {
 int NotificationCenter::addObserver(const QString &name, const void *object, Handler handler) {
   QMutexLocker lock(&d->mutex);
   const int token = d->nextToken++;
-  d->observers.push_back({token, name, object, false, nullptr, std::make_shared<Handler>(std::move(handler))});
+  d->observers.push_back(
+      {token, name, object, false, nullptr, std::make_shared<Handler>(std::move(handler))});
   return token;
 }
 
-int NotificationCenter::addObserver(const QString &name, const void *object, QObject *context, Handler handler) {
+int NotificationCenter::addObserver(const QString &name, const void *object, QObject *context,
+                                    Handler handler) {
   QMutexLocker lock(&d->mutex);
   const int token = d->nextToken++;
-  d->observers.push_back({token, name, object, true, context, std::make_shared<Handler>(std::move(handler))});
+  d->observers.push_back(
+      {token, name, object, true, context, std::make_shared<Handler>(std::move(handler))});
   return token;
 }
 
@@ -89,9 +93,11 @@ NotificationObservation::NotificationObservation(const QString &name, const void
                                                  NotificationCenter::Handler handler)
     : token(NotificationCenter::defaultCenter().addObserver(name, object, std::move(handler))) {}
 
-NotificationObservation::NotificationObservation(const QString &name, const void *object, QObject *context,
+NotificationObservation::NotificationObservation(const QString &name, const void *object,
+                                                 QObject *context,
                                                  NotificationCenter::Handler handler)
-    : token(NotificationCenter::defaultCenter().addObserver(name, object, context, std::move(handler))) {}
+    : token(NotificationCenter::defaultCenter().addObserver(name, object, context,
+                                                            std::move(handler))) {}
 NotificationObservation::~NotificationObservation() {
   if (token)
     NotificationCenter::defaultCenter().removeObserver(token);
@@ -100,7 +106,8 @@ NotificationObservation::~NotificationObservation() {
 NotificationObservation::NotificationObservation(NotificationObservation &&other) noexcept
     : token(std::exchange(other.token, 0)) {}
 
-NotificationObservation &NotificationObservation::operator=(NotificationObservation &&other) noexcept {
+NotificationObservation &
+NotificationObservation::operator=(NotificationObservation &&other) noexcept {
   if (this != &other) {
     if (token)
       NotificationCenter::defaultCenter().removeObserver(token);

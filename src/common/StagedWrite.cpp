@@ -9,11 +9,14 @@
 #include <cstdio>
 
 namespace {
-QString stagedPath(const QString &target) { return target + QLatin1String(".staged"); }
+QString stagedPath(const QString &target) {
+  return target + QLatin1String(".staged");
+}
 
 // rename(2) replaces the target in one step, which QFile::rename does not.
 bool moveIntoPlace(const QString &staged, const QString &target) {
-  if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) == 0)
+  if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) ==
+      0)
     return true;
   QUILL_LOG_ERROR("rename into place", "file", errno, target);
   return false;
@@ -22,7 +25,9 @@ bool moveIntoPlace(const QString &staged, const QString &target) {
 
 StagedWrite::StagedWrite(QString markerPath) : m_marker(std::move(markerPath)) {}
 
-StagedWrite::~StagedWrite() { discard(); }
+StagedWrite::~StagedWrite() {
+  discard();
+}
 
 bool StagedWrite::stage(const QString &path, const QByteArray &data) {
   const QString staged = stagedPath(path);

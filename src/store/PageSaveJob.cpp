@@ -1,9 +1,9 @@
 #include "PageSaveJob.h"
 
-#include "common/StagedWrite.h"
 #include "StoredPicture.h"
 #include "common/AtomicFile.h"
 #include "common/DiagnosticLog.h"
+#include "common/StagedWrite.h"
 
 #include <QFile>
 #include <cerrno>

@@ -29,12 +29,12 @@ public:
   };
 
   struct Result {
-    QList<int> savedOwners;  // widgets whose files are all in place
-    QStringList written;     // every file written, in order
-    QStringList deleted;     // removed widgets' files that are gone
-    QStringList notDeleted;  // removed widgets' files still there
-    bool pageSaved = false;  // the page file and sketch are stored (or had nothing to store)
-    bool complete = false;   // everything in the job was written
+    QList<int> savedOwners; // widgets whose files are all in place
+    QStringList written;    // every file written, in order
+    QStringList deleted;    // removed widgets' files that are gone
+    QStringList notDeleted; // removed widgets' files still there
+    bool pageSaved = false; // the page file and sketch are stored (or had nothing to store)
+    bool complete = false;  // everything in the job was written
   };
 
   QList<WidgetFile> widgetFiles;
@@ -42,7 +42,7 @@ public:
   QByteArray pageData;
   QString sketchPath; // empty: the sketch is not written
   QImage sketch;
-  QString commitMarker; // of the page file and sketch pair
+  QString commitMarker;  // of the page file and sketch pair
   QString cataloguePath; // empty: the catalogue is not written (it is after the page only)
   QByteArray catalogueData;
   QString thumbPath; // empty: no thumbnail

@@ -42,7 +42,8 @@ private Q_SLOTS:
   void observationEndsWithItsOwner() {
     int heard = 0;
     {
-      NotificationObservation observation("Scoped", nullptr, [&](const Notification &) { ++heard; });
+      NotificationObservation observation("Scoped", nullptr,
+                                          [&](const Notification &) { ++heard; });
       NotificationCenter::defaultCenter().postNotification("Scoped");
     }
     NotificationCenter::defaultCenter().postNotification("Scoped");
@@ -69,7 +70,8 @@ private Q_SLOTS:
     if (contextGoes)
       context.reset();
     QCoreApplication::processEvents();
-    QCOMPARE(heardOn, contextGoes ? QList<QThread *>() : QList<QThread *>{QThread::currentThread()});
+    QCOMPARE(heardOn,
+             contextGoes ? QList<QThread *>() : QList<QThread *>{QThread::currentThread()});
     center.postNotification("Saved"); // the same thread: at once, while the context lives
     QCOMPARE(heardOn.size(), contextGoes ? 0 : 2);
   }

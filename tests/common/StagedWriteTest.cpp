@@ -30,9 +30,10 @@ private Q_SLOTS:
     QTest::addColumn<bool>("committed");
     QTest::addColumn<QByteArray>("logged"); // the log line's label
     QTest::newRow("nothing in the way") << QString() << true << QByteArray();
-    QTest::newRow("no folder to stage in") << QStringLiteral("missing folder") << false << QByteArray("open for writing");
-    QTest::newRow("a folder where the file goes") << QStringLiteral("folder at target") << false
-                                                  << QByteArray("rename into place");
+    QTest::newRow("no folder to stage in")
+        << QStringLiteral("missing folder") << false << QByteArray("open for writing");
+    QTest::newRow("a folder where the file goes")
+        << QStringLiteral("folder at target") << false << QByteArray("rename into place");
   }
   void writesAllOrNothing() {
     QFETCH(QString, blocker);
@@ -70,9 +71,12 @@ private Q_SLOTS:
     QTest::addColumn<bool>("firstRenamed");
     QTest::addColumn<QByteArray>("page");
     QTest::addColumn<QByteArray>("sketch");
-    QTest::newRow("staged, not decided") << false << false << QByteArray("old page") << QByteArray("old sketch");
-    QTest::newRow("decided, nothing renamed") << true << false << QByteArray("new page") << QByteArray("new sketch");
-    QTest::newRow("decided, one renamed") << true << true << QByteArray("new page") << QByteArray("new sketch");
+    QTest::newRow("staged, not decided")
+        << false << false << QByteArray("old page") << QByteArray("old sketch");
+    QTest::newRow("decided, nothing renamed")
+        << true << false << QByteArray("new page") << QByteArray("new sketch");
+    QTest::newRow("decided, one renamed")
+        << true << true << QByteArray("new page") << QByteArray("new sketch");
   }
   void recoverFinishesOrRollsBack() {
     QFETCH(bool, marked);
