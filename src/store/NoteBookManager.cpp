@@ -3,6 +3,7 @@
 #include "NoteBook.h"
 #include "StoredDictionary.h"
 #include "UniqueIdentifier.h"
+#include "common/AtomicFile.h"
 #include "common/DiagnosticLog.h"
 #include "common/FolderPaths.h"
 #include "common/PropertyList.h"
@@ -197,6 +198,11 @@ void NoteBookManager::moveBookFromIndex(int from, int to) {
 }
 
 bool NoteBookManager::doSave() {
+  const QByteArray data = catalogueData();
+  return !data.isEmpty() && writeFileAtomically(cataloguePath(), data);
+}
+
+QByteArray NoteBookManager::catalogueData() const {
   QVariantList records;
   records.reserve(qsizetype(books.size() + keptEntries.size()));
   for (const NoteBookPtr &book : books)
@@ -204,5 +210,5 @@ bool NoteBookManager::doSave() {
   records.append(keptEntries);
   QVariantMap file = otherEntries;
   file.insert(kNotebooks, records);
-  return PropertyList::write(cataloguePath(), file);
+  return PropertyList::toXml(file);
 }

@@ -60,6 +60,8 @@ public:
   void moveBookFromIndex(int from, int to);
   // Writes the catalogue atomically; false when it could not be written.
   bool doSave();
+  // The catalogue file's text as doSave writes it (empty if it cannot be encoded).
+  QByteArray catalogueData() const;
 
   // The notebook open in the page editor; kept even after it is removed.
   NoteBookPtr editingNote() const { return editing; }
