@@ -195,6 +195,47 @@ private Q_SLOTS:
     }
     QVERIFY2(inked > 100, "the typed text is back");
   }
+
+  // A catalogue and an info file that cannot be read: the shelf comes back
+  // from the notebook folders, and the user is told once.
+  void unreadableFilesAreKeptAndTheUserToldOnce() {
+    QTemporaryDir dir;
+    const QString home = dir.path() + QStringLiteral("/home");
+    QStringList shelved;
+    {
+      RunningApp app(home);
+      QVERIFY(app.started);
+      for (const NoteBookPtr &book : NoteBookManager::sharedNoteBookManager().allBook())
+        shelved.append(book->identifier());
+    }
+    QVERIFY(!shelved.isEmpty());
+    const QString catalogue = NoteBookManager::cataloguePath();
+    const QString info = NoteBookManager::notesFolder() + "/" + shelved.first() + "/info.plist";
+    for (const QString &path : {catalogue, info}) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QVERIFY(file.resize(file.size() / 2));
+    }
+
+    QuillTest::expectLogLine("stored dictionary: read", "\"notebooks\"");
+    QuillTest::expectLogLine("stored dictionary: read", "\"page_key\"");
+    RunningApp again(home);
+    QVERIFY(again.started);
+    NoteBookManager &manager = NoteBookManager::sharedNoteBookManager();
+    QStringList rebuilt;
+    for (const NoteBookPtr &book : manager.allBook())
+      rebuilt.append(book->identifier());
+    QCOMPARE(QSet<QString>(rebuilt.begin(), rebuilt.end()),
+             QSet<QString>(shelved.begin(), shelved.end()));
+    // The pages of the notebook come from its page files.
+    QVERIFY(manager.bookWithIdentifier(shelved.first())->pageCount() > 0);
+    QCoreApplication::processEvents();
+    const QList<QNAlertView *> alerts = QNAlertCenter::sharedQNAlertCenter().alerts();
+    QCOMPARE(alerts.size(), 1);
+    QCOMPARE(alerts.first()->type(), int(QNAlertTypeMessage));
+    QVERIFY2(alerts.first()->tip().contains("NoteBooks.plist.unreadable-"),
+             qPrintable(alerts.first()->tip()));
+  }
 };
 
 QUILL_TEST(EndToEndTest)
