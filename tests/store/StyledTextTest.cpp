@@ -29,14 +29,18 @@ private Q_SLOTS:
 
   void badFilesReadAsEmpty_data() {
     QTest::addColumn<QString>("fixture");
-    QTest::newRow("missing") << "no-such-file";
-    QTest::newRow("empty") << "catalogues/empty.plist";
-    QTest::newRow("text") << "catalogues/text.plist";
-    QTest::newRow("truncated") << "catalogues/truncated.plist";
-    QTest::newRow("array") << "catalogues/array-root.plist";
+    QTest::addColumn<bool>("unparsable"); // logged as such
+    QTest::newRow("missing") << "no-such-file" << false;
+    QTest::newRow("empty") << "catalogues/empty.plist" << true;
+    QTest::newRow("text") << "catalogues/text.plist" << true;
+    QTest::newRow("truncated") << "catalogues/truncated.plist" << true;
+    QTest::newRow("array") << "catalogues/array-root.plist" << false;
   }
   void badFilesReadAsEmpty() {
     QFETCH(QString, fixture);
+    QFETCH(bool, unparsable);
+    if (unparsable)
+      QuillTest::expectLogLine("property list: parse", fixture + " is empty or not a property list");
     QVERIFY(StyledText::read(StoreFixture::data(fixture)).runs.isEmpty());
   }
 
@@ -54,6 +58,8 @@ private Q_SLOTS:
     runs.append(
         QVariantMap{{"text", "c"}, {"fontName", "F"}, {"pointSize", 12.0}, {"color", "0,0,0,1"}});
     runs.append("not a run");
+    for (int i = 0; i < 4; ++i)
+      QuillTest::expectLogLine("styled text: run", "a run with missing or wrong values is dropped");
     const StyledText text = StyledText::fromPropertyList(QVariantMap{{"runs", runs}});
     QCOMPARE(text.plainText(), QString("a"));
   }

@@ -121,6 +121,7 @@ private Q_SLOTS:
 
   void missingCatalogueGivesNoTemplates() {
     QTemporaryDir empty;
+    QuillTest::expectLogLine("templates: catalogue", "/template/template.plist gives no templates");
     StoreFixture fixture(empty.path());
     QCOMPARE(manager().templateCount(), 0);
     QVERIFY(manager().allTemplate().empty());
@@ -129,16 +130,24 @@ private Q_SLOTS:
 
   void badCatalogueGivesNoTemplates_data() {
     QTest::addColumn<QString>("fixture");
-    QTest::newRow("empty") << "catalogues/empty.plist";
-    QTest::newRow("text") << "catalogues/text.plist";
-    QTest::newRow("truncated") << "catalogues/truncated.plist";
-    QTest::newRow("array") << "catalogues/array-root.plist";
+    QTest::addColumn<bool>("unparsable"); // logged as such
+    QTest::newRow("empty") << "catalogues/empty.plist" << true;
+    QTest::newRow("text") << "catalogues/text.plist" << true;
+    QTest::newRow("truncated") << "catalogues/truncated.plist" << true;
+    QTest::newRow("array") << "catalogues/array-root.plist" << false;
   }
   void badCatalogueGivesNoTemplates() {
     QFETCH(QString, fixture);
+    QFETCH(bool, unparsable);
     QTemporaryDir resources;
     StoreFixture::install(fixture, resources.filePath("template/template.plist"));
     StoreFixture::install(fixture, resources.filePath("BuildIn_BG.plist"));
+    for (const char *file : {"/template/template.plist", "/BuildIn_BG.plist"}) {
+      if (unparsable)
+        QuillTest::expectLogLine("property list: parse",
+                                 file + QStringLiteral(" is empty or not a property list"));
+    }
+    QuillTest::expectLogLine("templates: catalogue", "/template/template.plist gives no templates");
     StoreFixture store(resources.path());
     QCOMPARE(manager().templateCount(), 0);
     QVERIFY(manager().builtInBackgrounds().isEmpty());
