@@ -152,6 +152,7 @@ private Q_SLOTS:
     StoreFixture::blockPath(page.dataPath());
     StoreFixture::blockPath(page.sketchImagePath());
     fixture.forget();
+    QuillTest::expectLogLine("rename into place", page.sketchImagePath());
     QVERIFY(!page.save());
     QVERIFY(page.pageEdited());
     QVERIFY(!page.sketchImage().isNull());
@@ -170,22 +171,28 @@ private Q_SLOTS:
     NotePage page(book.get(), id);
     page.setPageEdited(true);
     StoreFixture::blockPath(NoteBookManager::cataloguePath());
+    QuillTest::expectLogLine("open for writing",
+                             NoteBookManager::cataloguePath() + ": Filename refers to a directory");
     QVERIFY(!page.save());
   }
 
   void badPageFilesReadAsEmpty_data() {
     QTest::addColumn<QString>("fixture");
-    QTest::newRow("truncated") << "pages/truncated.json";
-    QTest::newRow("array") << "pages/array.json";
-    QTest::newRow("empty") << "catalogues/empty.plist";
-    QTest::newRow("not json") << "catalogues/text.plist";
-    QTest::newRow("picture") << "outside.png";
+    QTest::addColumn<QString>("logged"); // the parse error logged, if any
+    QTest::newRow("truncated") << "pages/truncated.json" << "unterminated string";
+    QTest::newRow("array") << "pages/array.json" << "no error occurred";
+    QTest::newRow("empty") << "catalogues/empty.plist" << "";
+    QTest::newRow("not json") << "catalogues/text.plist" << "illegal value";
+    QTest::newRow("picture") << "outside.png" << "illegal value";
   }
   void badPageFilesReadAsEmpty() {
     QFETCH(QString, fixture);
+    QFETCH(QString, logged);
     StoreFixture store;
     const auto [book, id] = bookWithPage();
     StoreFixture::install(fixture, NoteBookManager::homeForBook(*book) + "/" + id + ".json");
+    if (!logged.isEmpty())
+      QuillTest::expectLogLine("page: parse", "page " + id + ": " + logged);
     NotePage page(book.get(), id);
     QVERIFY(page.widgets().empty());
     QVERIFY(page.backgroundPath().isEmpty());
@@ -198,6 +205,10 @@ private Q_SLOTS:
     const auto [book, id] = bookWithPage();
     StoreFixture::install("pages/wrong-types.json",
                           NoteBookManager::homeForBook(*book) + "/" + id + ".json");
+    QuillTest::expectLogLine("page: widget record of no known kind, kept as it is",
+                             "NoSuchWidgetData");
+    for (int i = 0; i < 2; ++i) // records without a kind
+      QuillTest::expectLogLine("page: widget record of no known kind, kept as it is");
     NotePage page(book.get(), id);
     QVERIFY(page.backgroundPath().isEmpty());
     QVERIFY(page.backgroundName().isEmpty());
@@ -234,6 +245,7 @@ private Q_SLOTS:
                             crafted.readAll().replace("@OUTSIDE@", outside.toUtf8()));
     StoreFixture::writeText(book->resourcePath() + "/1370000000", "photo");
 
+    QuillTest::expectLogLine("page: background name", "not a plain file name: ../../../outside.png");
     NotePage page(book.get(), id);
     QVERIFY(page.backgroundName().isEmpty());
     QCOMPARE(page.widgets().size(), size_t(5));
@@ -298,6 +310,8 @@ private Q_SLOTS:
 
     NotePage other(book.get(), book->newPageIdentifier());
     StoreFixture::blockPath(book->resourcePath() + "/" + other.identifier() + "_bg");
+    QuillTest::expectLogLine("open for writing",
+                             other.identifier() + "_bg: Filename refers to a directory");
     other.setBackgroundName("plain.png");
     QVERIFY(!other.setBackground(filled(10, 10, Qt::green)));
     QCOMPARE(other.backgroundName(), QString("plain.png"));
@@ -371,6 +385,7 @@ private Q_SLOTS:
     QCOMPARE(NotePage(book.get(), id).sketchImage().size(), QSize(1514, 1820));
     QVERIFY(!page.storedSketchMisfits());
     StoreFixture::writeText(page.sketchImagePath(), "not a picture");
+    QuillTest::expectLogLine("picture: read", page.sketchImagePath() + ": Unsupported image format");
     QVERIFY(page.sketchImage().isNull());
   }
 
@@ -381,6 +396,7 @@ private Q_SLOTS:
     QVERIFY(page.dataPath().isEmpty());
     QVERIFY(page.sketchImagePath().isEmpty());
     page.setPageEdited(true);
+    QuillTest::expectLogLine("page save: no folder for the page", "../" + id);
     QVERIFY(!page.save());
     QVERIFY(!page.setPageThumb(filled(2, 2, Qt::red)));
     QVERIFY(!page.setBackground(filled(2, 2, Qt::red)));
