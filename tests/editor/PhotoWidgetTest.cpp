@@ -20,7 +20,6 @@
 
 #include <QClipboard>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
@@ -535,11 +534,9 @@ private Q_SLOTS:
     QSignalSpy shown(panel->controller(), &ImageFilterViewController::previewChanged);
     QVERIFY(shown.wait(5000));
     const QImage filter = f.render();
-    if (const QString dir = qEnvironmentVariable("QUILL_SNAPSHOT_DIR"); !dir.isEmpty()) {
-      page.save(QDir(dir).filePath("photo-page.png"));
-      filter.save(QDir(dir).filePath("photo-filter.png"));
-      menu.save(QDir(dir).filePath("photo-menu.png"));
-    }
+    QuillTest::keepSnapshot(page, QStringLiteral("photo-page"));
+    QuillTest::keepSnapshot(filter, QStringLiteral("photo-filter"));
+    QuillTest::keepSnapshot(menu, QStringLiteral("photo-menu"));
     // The photo's red half shows turned on the page; the panel's bar is dark.
     QCOMPARE(page.pixelColor(f.page->mapToScene(photo->mapToParent(QPointF(40, 100))).toPoint()),
              QColor(Qt::red));

@@ -14,7 +14,6 @@
 #include "store/TextWidgetData.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QPainter>
 #include <QFile>
 #include <QGraphicsTextItem>
@@ -319,7 +318,7 @@ private Q_SLOTS:
     QPainter painter(&picture);
     scene.render(&painter);
     painter.end();
-    picture.save(QDir::temp().filePath("quill_text_settings.png"));
+    QuillTest::keepSnapshot(picture, QStringLiteral("text-settings"));
     QCOMPARE(TextToolSetController::kTextSizes, (std::array<int, 8>{12, 14, 18, 24, 36, 48, 60, 72}));
   }
 };
