@@ -1,6 +1,7 @@
 #include "QuillTest.h"
 
 #include "SceneFixture.h"
+#include "common/FolderPaths.h"
 #include "common/QNActivityIndicator.h"
 #include "common/QNAlertCenter.h"
 #include "common/QNAlertView.h"
@@ -44,6 +45,8 @@ class QNAlertCenterTest : public QObject {
   }
 
 private Q_SLOTS:
+  // The buttons' localised titles.
+  void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
   void init() {
     QuillTest::failOnUnexpectedWarnings();
     window = std::make_unique<SceneFixture>();

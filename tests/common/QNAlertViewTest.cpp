@@ -1,5 +1,6 @@
 #include "QuillTest.h"
 
+#include "common/FolderPaths.h"
 #include "common/QNActivityIndicator.h"
 #include "common/QNAlertView.h"
 #include "common/QNButton.h"
@@ -16,6 +17,8 @@ QPointF centreOf(const QGraphicsItem *item) {
 class QNAlertViewTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  // The buttons' localised titles.
+  void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
   void init() { QuillTest::failOnUnexpectedWarnings(); }
   void layoutPerType_data() {
     QTest::addColumn<int>("type");

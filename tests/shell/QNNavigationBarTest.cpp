@@ -1,5 +1,6 @@
 #include "QuillTest.h"
 
+#include "common/FolderPaths.h"
 #include "common/QNButton.h"
 #include "shell/QNLabel.h"
 #include "shell/QNNavigationBar.h"
@@ -50,6 +51,8 @@ struct BarScene {
 class QNNavigationBarTest : public QObject {
   Q_OBJECT
 private Q_SLOTS:
+  // The buttons' localised titles.
+  void initTestCase() { setResourceFolder(QUILL_RESOURCE_DIR); }
   void init() { QuillTest::failOnUnexpectedWarnings(); }
   void heightFollowsStyle_data();
   void heightFollowsStyle();
