@@ -69,7 +69,6 @@ NotePageView::NotePageView(const QRectF &frame, QGraphicsItem *parent)
   setFiltersChildEvents(true);
   const QSizeF layer(m_size.width(), m_size.height() - kLayerInset);
   m_backgroundView = new NoteBackgroundView(m_size, this);
-  m_backgroundView->setImage(EditorArtwork::defaultBackground());
   m_containerView = new WidgetContainerView(layer, this);
   m_sketchView = new SketchView(QRectF(QPointF(0, 0), layer), this);
   m_sketchView->setNotePageView(this);
@@ -98,7 +97,9 @@ void NotePageView::setNotePage(std::unique_ptr<NotePage> page) {
 void NotePageView::setBackground(const QImage &image) { m_backgroundView->setImage(image); }
 
 void NotePageView::initViewWithNotePage() {
-  m_backgroundView->setImage(m_notePage->backgroundImage());
+  // The plain paper only for a page that has no background of its own (decoding it costs).
+  const QImage background = m_notePage->backgroundImage();
+  m_backgroundView->setImage(background.isNull() ? EditorArtwork::defaultBackground() : background);
   m_sketchView->initContentImage(m_notePage->sketchImage());
   for (const NotePage::StoredRecord &stored : m_notePage->storedRecords()) {
     NoteBookWidget *widget = stored.record ? NoteBookWidget::widgetWithData(*stored.record) : nullptr;

@@ -121,7 +121,11 @@ QNAlertView *AppDelegate::alertView() const {
 }
 
 void AppDelegate::launchReachabilityDetect() {
-  reachabilityMonitor = std::make_unique<Reachability>();
+  // The system's network backend takes a while to load (D-Bus); not before the first screen.
+  connect(
+      this, &AppDelegate::firstScreenShown, this,
+      [this] { reachabilityMonitor = std::make_unique<Reachability>(); },
+      Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
 void AppDelegate::updateInfo(const QVariantMap &info) {
@@ -240,4 +244,6 @@ void AppDelegate::openNotebookAtStart(int index) {
   connect(navigation, &QNNavigationController::screenChanged, this, &AppDelegate::firstScreenShown,
           Qt::SingleShotConnection);
   root->shelfViewDidSelectBook(root->bookShelf(), index);
+  // Opened at start, the notebook is simply there: no push from the shelf to watch.
+  navigation->finishTransition();
 }

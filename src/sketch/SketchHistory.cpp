@@ -44,6 +44,8 @@ QRectF SketchHistory::setSize(const QSizeF &size) {
 QRectF SketchHistory::initContentImage(const QImage &image) {
   if (image.isNull())
     return bounds();
+  if (image.size() == m_cache.size()) // the stored picture is the layer's pixels as they are
+    return setBaseImage(image);
   QImage bitmap = transparentImage(m_cache.size());
   QPainter painter(&bitmap);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -55,6 +57,7 @@ QRectF SketchHistory::initContentImage(const QImage &image) {
 
 QRectF SketchHistory::setBaseImage(const QImage &bitmap) {
   m_base = bitmap.isNull() ? QImage() : bitmap.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  m_base.setDevicePixelRatio(1); // the raster is drawn pixel for pixel
   if (!m_base.isNull() && m_base.size() != m_cache.size())
     m_base = m_base.scaled(m_cache.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   dropSnapshots();
