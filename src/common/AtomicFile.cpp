@@ -2,7 +2,10 @@
 
 #include "DiagnosticLog.h"
 
+#include <QFile>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 
 bool writeFileAtomically(const QString &path, const QByteArray &data) {
@@ -21,4 +24,11 @@ bool writeFileAtomically(const QString &path, const QByteArray &data) {
     return false;
   }
   return true;
+}
+
+bool moveFileOver(const QString &from, const QString &to) {
+  if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+    return true;
+  QUILL_LOG_ERROR("rename into place", "file", errno, to);
+  return false;
 }

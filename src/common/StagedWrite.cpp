@@ -5,21 +5,10 @@
 
 #include <QFile>
 #include <QStringList>
-#include <cerrno>
-#include <cstdio>
 
 namespace {
 QString stagedPath(const QString &target) {
   return target + QLatin1String(".staged");
-}
-
-// rename(2) replaces the target in one step, which QFile::rename does not.
-bool moveIntoPlace(const QString &staged, const QString &target) {
-  if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) ==
-      0)
-    return true;
-  QUILL_LOG_ERROR("rename into place", "file", errno, target);
-  return false;
 }
 } // namespace
 
@@ -48,7 +37,7 @@ bool StagedWrite::commit() {
   bool first = true;
   while (!m_staged.isEmpty()) {
     const auto [staged, target] = m_staged.first();
-    if (!moveIntoPlace(staged, target)) {
+    if (!moveFileOver(staged, target)) {
       if (first || !marked) {
         discard(); // nothing has changed yet, or no marker to finish with
         if (marked)
@@ -74,7 +63,7 @@ void StagedWrite::recover(const QString &markerPath, const QStringList &targets)
     if (target.isEmpty() || !QFile::exists(staged))
       continue;
     if (decided)
-      finished = moveIntoPlace(staged, target) && finished;
+      finished = moveFileOver(staged, target) && finished;
     else if (!QFile::remove(staged))
       QUILL_LOG_ERROR("remove a staged leftover", "file", 0, staged);
   }

@@ -6,18 +6,6 @@
 #include "common/StagedWrite.h"
 
 #include <QFile>
-#include <cerrno>
-#include <cstdio>
-
-namespace {
-bool replaceWith(const QString &from, const QString &to) {
-  // rename(2) replaces the target in one step, which QFile::rename does not.
-  if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-    return true;
-  QUILL_LOG_ERROR("page save: move into place", "file", errno, to);
-  return false;
-}
-} // namespace
 
 PageSaveJob::Result PageSaveJob::run() const {
   Result result;
@@ -47,7 +35,7 @@ bool PageSaveJob::writeWidgetFiles(Result &result) const {
   QList<int> failedOwners;
   for (const WidgetFile &file : widgetFiles) {
     const bool moved = !file.temporary.isEmpty() && QFile::exists(file.temporary) &&
-                       replaceWith(file.temporary, file.target);
+                       moveFileOver(file.temporary, file.target);
     bool written = moved;
     if (!written && !file.data.isEmpty())
       written = writeFileAtomically(file.target, file.data);
