@@ -55,6 +55,7 @@ private Q_SLOTS:
   }
   void badFilesReadAsNothing() {
     QFETCH(QByteArray, content);
+    QuillTest::expectLogLine("property list: parse", "is empty or not a property list");
     QTemporaryDir dir;
     QFile file(dir.filePath("bad.plist"));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -118,6 +119,7 @@ private Q_SLOTS:
     QTemporaryDir dir;
     const QString path = dir.filePath("keep.plist");
     QVERIFY(PropertyList::write(path, QVariantMap{{"a", qint64(1)}}));
+    QuillTest::expectLogLine("property list: encode", "value holds no property-list type");
     QVERIFY(!PropertyList::write(path, QVariantMap{{"a", QVariant::fromValue(QPoint(1, 2))}}));
     QCOMPARE(PropertyList::read(path).toMap().value("a").toLongLong(), 1);
   }

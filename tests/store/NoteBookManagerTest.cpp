@@ -116,6 +116,8 @@ private Q_SLOTS:
 
   void unsafeEntriesAreSkippedAndKept() {
     StoreFixture fixture;
+    for (const char *identifier : {"..", "../../victim", "", "34", "", "com.quill.00000000000000000000000000000001"})
+      QuillTest::expectLogLine("catalogue: entry skipped", (QByteArray("identifier: ") + identifier).constData());
     StoreFixture::install("catalogues/mixed.plist", NoteBookManager::cataloguePath());
     // A folder the escaping entries would name if they reached the file system.
     const QString victim = fixture.home() + "/Library/victim";
@@ -233,6 +235,7 @@ private Q_SLOTS:
 
   void relistingRewritesWithoutDuplicating() {
     StoreFixture fixture;
+    QuillTest::expectLogLine("catalogue: add", "");
     const NoteBookPtr book = makeBook("Draft");
     QVERIFY(catalogue().addNoteBook(book));
     book->setName("Final");
