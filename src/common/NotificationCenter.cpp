@@ -19,6 +19,15 @@ struct NotificationCenter::State {
   std::vector<Observer> observers;
   int nextToken = 1;
 
+  int add(const QString &name, const void *object, bool hasContext, QObject *context,
+          Handler handler) {
+    QMutexLocker lock(&mutex);
+    const int token = nextToken++;
+    observers.push_back(
+        {token, name, object, hasContext, context, std::make_shared<Handler>(std::move(handler))});
+    return token;
+  }
+
   bool isObserving(int token) {
     QMutexLocker lock(&mutex);
     return std::any_of(observers.cbegin(), observers.cend(),
@@ -35,20 +44,12 @@ NotificationCenter &NotificationCenter::defaultCenter() {
 }
 
 int NotificationCenter::addObserver(const QString &name, const void *object, Handler handler) {
-  QMutexLocker lock(&d->mutex);
-  const int token = d->nextToken++;
-  d->observers.push_back(
-      {token, name, object, false, nullptr, std::make_shared<Handler>(std::move(handler))});
-  return token;
+  return d->add(name, object, false, nullptr, std::move(handler));
 }
 
 int NotificationCenter::addObserver(const QString &name, const void *object, QObject *context,
                                     Handler handler) {
-  QMutexLocker lock(&d->mutex);
-  const int token = d->nextToken++;
-  d->observers.push_back(
-      {token, name, object, true, context, std::make_shared<Handler>(std::move(handler))});
-  return token;
+  return d->add(name, object, true, context, std::move(handler));
 }
 
 void NotificationCenter::removeObserver(int token) {

@@ -286,10 +286,13 @@ void NotePageView::animateGhost(bool show) {
 bool NotePageView::needSave() const {
   if (!m_notePage)
     return false;
-  const bool filesChanged = std::any_of(m_widgets.cbegin(), m_widgets.cend(),
-                                        [](const NoteBookWidget *widget) { return widget->filesChanged(); });
-  return m_pageEdited || m_sketched || filesChanged || m_notePage->storedSketchMisfits() ||
+  return m_pageEdited || m_sketched || widgetFilesChanged() || m_notePage->storedSketchMisfits() ||
          !m_notePage->thumbCached() || pageFileData() != m_storedPageData;
+}
+
+bool NotePageView::widgetFilesChanged() const {
+  return std::any_of(m_widgets.cbegin(), m_widgets.cend(),
+                     [](const NoteBookWidget *widget) { return widget->filesChanged(); });
 }
 
 QList<QByteArray> NotePageView::recordTexts() const {
@@ -340,10 +343,7 @@ PageSaveJob NotePageView::prepareSave() {
   const QList<QByteArray> texts = recordTexts();
   const QByteArray data = m_notePage->pageFileData(texts);
   const QString folder = m_notePage->book() ? m_notePage->book()->resourcePath() : QString();
-  bool filesChanged = false;
-  for (NoteBookWidget *widget : std::as_const(m_widgets))
-    filesChanged = widget->filesChanged() || filesChanged;
-  if (m_pageEdited || filesChanged || data != m_storedPageData) {
+  if (m_pageEdited || widgetFilesChanged() || data != m_storedPageData) {
     m_notePage->setRecordTexts(texts);
     m_notePage->setPageEdited(true);
   }

@@ -136,6 +136,7 @@ private:
   void passToTool(const QList<ToolTouch> &samples);
   QImage thumbnail();
   QByteArray pageFileData() const;
+  bool widgetFilesChanged() const;
   void animateGhost(bool show);
 
   QSizeF m_size;
